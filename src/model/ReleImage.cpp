@@ -1,0 +1,146 @@
+#include "model/ReleImage.h"
+
+#include "model/RtrModeRules.h"
+#include "model/TimeLists.h"
+
+namespace tunbox {
+namespace {
+
+constexpr quint32 MaskMax = 7;
+constexpr quint32 ModeMax = 7;
+constexpr quint32 TimeMax = 255;
+constexpr int ModeSound = 3;
+constexpr int ModeSpecial = 6;
+constexpr int InversionByte = 32;
+constexpr int FirstTimeByte = 33;
+constexpr int FirstModeByte = 42;
+
+// Event boxes stored as masks, in the order unpacking tests their bytes.
+struct EventByte {
+    int byte;
+    RtrEvent event;
+};
+constexpr EventByte EventBytes[] = {
+    {16, RtrEvent::SelfDamage}, {17, RtrEvent::RadioChanBlck}, {18, RtrEvent::DamageCD},
+    {19, RtrEvent::PowerCD},    {21, RtrEvent::AlarmEvent},    {23, RtrEvent::ErrorFire},
+    {26, RtrEvent::OnOffLine},  {27, RtrEvent::OnOffAllLine},  {28, RtrEvent::NoLine},
+};
+
+bool HasBit(quint32 mask, int output)
+{
+    return (mask & BitWeights[output - 1]) != 0;
+}
+
+// Index a list takes for a stored code: the item of that number, or none when
+// the list has no such item.
+int IndexForCode(const ListState& list, quint32 code)
+{
+    return code < static_cast<quint32>(ListItemCount(list.kind)) ? static_cast<int>(code) : -1;
+}
+
+quint32 CodeOf(const ListState& list)
+{
+    return list.index < 0 ? 0 : static_cast<quint32>(list.index);
+}
+
+} // namespace
+
+UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
+                             const UnitContext& context, ProcessEnd& end)
+{
+    if (block.size() < static_cast<size_t>(ReleImageLength))
+        return UnpackResult::ShortBlock;
+
+    // Tests a cell just before it is applied; the first failure ends unpacking.
+    auto fails = [&](int byte, quint32 max) {
+        if (block[byte] <= max)
+            return false;
+        end.AbortOnBadData(byte, block[byte]);
+        return true;
+    };
+
+    for (int o = 1; o <= OutputCount; ++o) {
+        SetEventChecks(page, o, false);
+        EnableOutputOptions(page, o, false);
+        SetPartitionChecks(page, o, false);
+    }
+
+    for (int p = 1; p <= PartitionCount; ++p) {
+        if (fails(p - 1, MaskMax))
+            return UnpackResult::BadData;
+        for (int o = 1; o <= OutputCount; ++o)
+            if (HasBit(block[p - 1], o))
+                page.Output(o).partitions[p - 1].checked = true;
+    }
+
+    for (int o = 1; o <= OutputCount; ++o) {
+        const int byte = FirstModeByte + o - 1;
+        if (fails(byte, ModeMax))
+            return UnpackResult::BadData;
+        page.Output(o).mode = static_cast<int>(block[byte]) - 1;
+        EnableOutputOptions(page, o, page.Output(o).mode == ModeSpecial);
+        ApplyReleWorkMode(page, o, context);
+    }
+
+    // Mask bits only add checks: a box the mode rule checked stays checked.
+    for (const EventByte& eb : EventBytes) {
+        if (fails(eb.byte, MaskMax))
+            return UnpackResult::BadData;
+        for (int o = 1; o <= OutputCount; ++o)
+            if (HasBit(block[eb.byte], o))
+                page.Output(o).Event(eb.event).checked = true;
+    }
+
+    if (fails(InversionByte, MaskMax))
+        return UnpackResult::BadData;
+    for (int o = 1; o <= OutputCount; ++o)
+        page.Output(o).List(OptionList::InvRele).index = HasBit(block[InversionByte], o) ? 1 : 0;
+
+    for (int o = 1; o <= OutputCount; ++o) {
+        RtrOutputState& out = page.Output(o);
+        const int b = FirstTimeByte + 3 * (o - 1);
+        if (fails(b, TimeMax))
+            return UnpackResult::BadData;
+        out.List(OptionList::TimeZmk).index = IndexForCode(out.List(OptionList::TimeZmk), block[b]);
+        if (fails(b + 1, TimeMax))
+            return UnpackResult::BadData;
+        out.List(OptionList::TimeRzmk).index = IndexForCode(out.List(OptionList::TimeRzmk), block[b + 1]);
+        if (fails(b + 2, TimeMax))
+            return UnpackResult::BadData;
+        ListState& duration = out.List(OptionList::TimePeriod);
+        const quint32 code = block[b + 2];
+        duration.index = out.mode == ModeSound ? IndexForCode(duration, MinuteIndexFromCode(code))
+                                               : IndexForCode(duration, code);
+    }
+    return UnpackResult::Ok;
+}
+
+bool PackReleImage(const RtrPageState& page, std::span<quint32> block)
+{
+    if (block.size() < static_cast<size_t>(ReleImageLength))
+        return false;
+
+    for (int o = 1; o <= OutputCount; ++o) {
+        const RtrOutputState& out = page.Output(o);
+        const quint32 weight = BitWeights[o - 1];
+        for (int p = 1; p <= PartitionCount; ++p)
+            if (out.partitions[p - 1].checked)
+                block[p - 1] += weight;
+        for (const EventByte& eb : EventBytes)
+            if (out.Event(eb.event).checked)
+                block[eb.byte] += weight;
+        if (out.List(OptionList::InvRele).index == 1)
+            block[InversionByte] += weight;
+
+        const int b = FirstTimeByte + 3 * (o - 1);
+        block[b] = CodeOf(out.List(OptionList::TimeZmk));
+        block[b + 1] = CodeOf(out.List(OptionList::TimeRzmk));
+        const ListState& duration = out.List(OptionList::TimePeriod);
+        block[b + 2] = out.mode == ModeSound && duration.index >= 0 ? MinuteCodeFromIndex(duration.index)
+                                                                    : CodeOf(duration);
+        block[FirstModeByte + o - 1] = static_cast<quint32>(out.mode + 1);
+    }
+    return true;
+}
+
+} // namespace tunbox
