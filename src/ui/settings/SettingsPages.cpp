@@ -1,1 +1,0 @@
-#include "ui/settings/SettingsPages.h"

@@ -1,0 +1,31 @@
+// Widgets need one QApplication for the whole test run; gtest's own main does
+// not make one, so a global environment does.
+#include <QApplication>
+#include <QFont>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class QtAppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+        // The main window shows its pages in this font; layouts are judged in it.
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[32] = "tunbox_settings_pages_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
+
+} // namespace
