@@ -1,0 +1,190 @@
+// tunbox-settings: runs a settings file (96 lines, one decimal value per line)
+// through a fresh settings page of either kind, with no unit attached, and prints
+// the 96 values the page packs, one per line.
+//
+//   tunbox-settings normalize rtr|rpu FILE
+//   tunbox-settings defaults rtr|rpu
+//   tunbox-settings mode rtr|rpu FILE OUTPUT MODE
+//
+// Exit codes: 0 done; 1 the data failed its range test (message 10082 on
+// stderr, as the program would show it); 2 usage error, or a file that cannot be
+// read, has fewer than 96 lines or a line that is not a decimal integer (one
+// line on stderr).
+
+#include "app/BuiltInMessages.h"
+#include "model/ProcessEnd.h"
+#include "model/RpuPageModel.h"
+#include "model/RtrPageModel.h"
+#include "model/SettingsLayout.h"
+
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <type_traits>
+
+namespace {
+
+using Cells = std::array<quint32, tunbox::SettingsImageLength>;
+
+constexpr int UsageExitCode = 2;
+constexpr int FileExitCode = 2;
+
+void PrintLine(std::FILE* to, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), to);
+    std::fputc('\n', to);
+}
+
+[[noreturn]] void Fail(int exitCode, const QString& text)
+{
+    PrintLine(stderr, QStringLiteral("tunbox-settings: ") + text);
+    std::exit(exitCode);
+}
+
+[[noreturn]] void Usage()
+{
+    Fail(UsageExitCode, QStringLiteral("usage: tunbox-settings normalize rtr|rpu FILE | defaults rtr|rpu | "
+                                       "mode rtr|rpu FILE OUTPUT(1..3) MODE(0..6)"));
+}
+
+// Ends the tool the way the program ends on bad data: the message, exit code 1.
+class ToolProcessEnd : public tunbox::ProcessEnd {
+public:
+    void AbortOnBadData(int byteNumber, quint32 value) override
+    {
+        PrintLine(stderr, tunbox::BadDataMessage(tunbox::BuiltInMessage, byteNumber, value));
+        std::exit(tunbox::BadDataExitCode);
+    }
+};
+
+// Lines end at CR LF, CR or LF; a terminator after the last line opens no new line.
+QStringList SplitLines(const QString& text)
+{
+    QStringList lines;
+    QString current;
+    bool open = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+            lines.append(current);
+            current.clear();
+            open = false;
+        } else {
+            current += c;
+            open = true;
+        }
+    }
+    if (open)
+        lines.append(current);
+    return lines;
+}
+
+// A decimal integer that fits 32 bits, signed or unsigned; negative values wrap
+// as the program's 32-bit cells do (-1 becomes 0xFFFFFFFF).
+std::optional<quint32> ParseCell(const QString& line)
+{
+    bool ok = false;
+    const qlonglong v = line.trimmed().toLongLong(&ok, 10);
+    if (!ok || v < -2147483648LL || v > 4294967295LL)
+        return std::nullopt;
+    return static_cast<quint32>(v);
+}
+
+Cells ReadSettingsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        Fail(FileExitCode, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    const QStringList lines = SplitLines(QString::fromLatin1(file.readAll()));
+    if (lines.size() < tunbox::SettingsImageLength)
+        Fail(FileExitCode, QStringLiteral("%1 has %2 lines, %3 needed")
+                               .arg(path).arg(lines.size()).arg(tunbox::SettingsImageLength));
+    Cells cells{};
+    for (int k = 0; k < tunbox::SettingsImageLength; ++k) {
+        const std::optional<quint32> cell = ParseCell(lines.at(k));
+        if (!cell)
+            Fail(FileExitCode, QStringLiteral("%1 line %2 is not a decimal integer: \"%3\"")
+                                   .arg(path).arg(k + 1).arg(lines.at(k)));
+        cells[k] = *cell;
+    }
+    return cells;
+}
+
+int ParseNumber(const QString& text, int min, int max)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    if (!ok || v < min || v > max)
+        Usage();
+    return v;
+}
+
+void PrintCells(const Cells& cells)
+{
+    for (quint32 cell : cells)
+        std::printf("%u\n", static_cast<unsigned>(cell));
+}
+
+// The page of one kind: unpack, an optional mode click, pack into zeros.
+template <typename Model>
+int Run(const std::optional<Cells>& input, int output, int mode)
+{
+    Model page;
+    ToolProcessEnd end;
+    if (input) {
+        if (page.Unpack(*input, end) != tunbox::UnpackResult::Ok)
+            return tunbox::BadDataExitCode;
+    } else {
+        page.ApplyFactoryDefaults();
+    }
+    if (output > 0) {
+        if constexpr (std::is_same_v<Model, tunbox::RpuPageModel>)
+            page.ForceMode(output, mode); // a click on button MODE+1, offered or not
+        else
+            page.SetMode(output, mode);
+    }
+    Cells packed{};
+    page.Pack(packed);
+    PrintCells(packed);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    if (args.size() < 2)
+        Usage();
+
+    const QString& command = args.at(0);
+    const QString& kind = args.at(1);
+    if (kind != u"rtr" && kind != u"rpu")
+        Usage();
+
+    std::optional<Cells> input;
+    int output = 0;
+    int mode = 0;
+    if (command == u"normalize" && args.size() == 3) {
+        input = ReadSettingsFile(args.at(2));
+    } else if (command == u"defaults" && args.size() == 2) {
+    } else if (command == u"mode" && args.size() == 5) {
+        output = ParseNumber(args.at(3), 1, tunbox::OutputCount);
+        mode = ParseNumber(args.at(4), 0, 6);
+        input = ReadSettingsFile(args.at(2));
+    } else {
+        Usage();
+    }
+
+    return kind == u"rtr" ? Run<tunbox::RtrPageModel>(input, output, mode)
+                          : Run<tunbox::RpuPageModel>(input, output, mode);
+}
