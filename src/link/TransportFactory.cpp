@@ -1,27 +1,40 @@
 #include "link/TransportFactory.h"
 
+#include "link/LibusbTransport.h"
+#include "link/SimulatedUnit.h"
+#include "link/UsbIds.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <iostream>
+
 namespace tunbox {
-namespace {
 
-// Stand-in until the USB backend exists: no unit is ever present.
-class NoUnitTransport final : public Transport {
-public:
-    bool OpenUnit() override { return false; }
-    void CloseUnit() override {}
-    bool WriteByte(std::uint8_t) override { return false; }
-    bool WritePacket(const std::uint8_t (&)[64]) override { return false; }
-    bool ReadByte(std::uint8_t&) override { return false; }
-    bool ReadPacket(std::uint8_t (&)[64]) override { return false; }
-    void FlushWritePipe() override {}
-    void FlushReadPipe() override {}
-    unsigned DeviceCount() const override { return 0; }
-};
+std::optional<std::uint8_t> ParseFirmwareVersion(std::string_view text)
+{
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > 255)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(value);
+}
 
-} // namespace
+std::unique_ptr<Transport> CreateTransport(const char* simulatedUnit, const char* usbIds,
+                                           std::ostream& warnings)
+{
+    if (simulatedUnit != nullptr) {
+        if (const auto version = ParseFirmwareVersion(simulatedUnit))
+            return std::make_unique<SimulatedUnit>(*version);
+        warnings << "tunbox: ignoring TUNBOX_SIMULATED_UNIT=\"" << simulatedUnit
+                 << "\" (expected a firmware version 0..255); using USB\n";
+    }
+    return std::make_unique<LibusbTransport>(UsbIdsFromEnvironment(usbIds, warnings));
+}
 
 std::unique_ptr<Transport> CreateTransport()
 {
-    return std::make_unique<NoUnitTransport>();
+    return CreateTransport(std::getenv("TUNBOX_SIMULATED_UNIT"), std::getenv("TUNBOX_USB_IDS"),
+                           std::cerr);
 }
 
 } // namespace tunbox

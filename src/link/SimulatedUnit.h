@@ -1,0 +1,102 @@
+#pragma once
+
+#include "link/CommandFrame.h"
+#include "link/Transport.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+namespace tunbox {
+
+// Faults a SimulatedUnit can be told to show.
+struct SimulatedFaults {
+    // The n-th write call (byte or packet, counted from 1 over the unit's life)
+    // fails and delivers nothing; 0 for none.
+    unsigned failWriteCall = 0;
+    // The n-th read call (byte or packet, counted from 1) fails; 0 for none.
+    unsigned failReadCall = 0;
+    // The answer to a link initialisation starts with 0xAA instead of 0x55
+    // (its CRC still matches its bytes).
+    bool badHeader = false;
+    // The answer to a link initialisation carries its CRC bytes swapped.
+    bool badCrc = false;
+    // Byte 3 of the answer to a block write or a firmware upload when the unit
+    // would otherwise accept; anything but 0 is a refusal and nothing is stored.
+    std::uint8_t answerStatus = 0;
+    // When 0 or 1, that byte of a block-read stream's mark is sent as 0x55.
+    int wrongMarkByte = -1;
+    // When 0 or more, that data byte of a block-read stream is changed after
+    // its CRC was computed.
+    int changedStreamByte = -1;
+    // The unit takes everything and never answers.
+    bool silent = false;
+    // Units present on the bus: 0, 1 or 2.
+    unsigned unitCount = 1;
+};
+
+// The unit's side of the link, in memory. It answers link initialisation with
+// its firmware version, ignores link breaks, serves and stores 8 blocks of 256
+// bytes (registration memory at block 0, settings block at block 7), checks the
+// mark and CRC of the data it is sent, and takes firmware images: after an
+// accepted upload it reports byte 3 of the image as its version.
+//
+// Everything it is sent is handled at once, so a read fails when no answer is
+// waiting (where a real unit would time out) instead of blocking.
+class SimulatedUnit final : public Transport {
+public:
+    static constexpr std::size_t BlockCount = 8;
+    static constexpr std::size_t MemorySize = BlockCount * 256;
+
+    explicit SimulatedUnit(std::uint8_t version);
+
+    bool OpenUnit() override;
+    void CloseUnit() override;
+    bool WriteByte(std::uint8_t byte) override;
+    bool WritePacket(const std::uint8_t (&packet)[PacketLength]) override;
+    bool ReadByte(std::uint8_t& byte) override;
+    bool ReadPacket(std::uint8_t (&packet)[PacketLength]) override;
+    void FlushWritePipe() override;
+    void FlushReadPipe() override;
+    unsigned DeviceCount() const override;
+
+    SimulatedFaults& Faults() { return faults_; }
+    std::uint8_t Version() const { return version_; }
+    bool IsOpen() const { return open_; }
+    std::array<std::uint8_t, MemorySize>& Memory() { return memory_; }
+    const std::array<std::uint8_t, MemorySize>& Memory() const { return memory_; }
+    // Image bytes received by the last firmware upload, in arrival order.
+    const std::vector<std::uint8_t>& LastFirmware() const { return firmware_; }
+
+private:
+    enum class State { Command, BlockData, Firmware };
+
+    bool CountWrite();
+    bool CountRead();
+    void Receive(std::uint8_t byte);
+    void HandleCommand(const CommandFrame& frame);
+    void FinishBlockWrite();
+    void FinishFirmware();
+    void Answer(std::uint8_t command, std::uint8_t value);
+    void ResetReceiver();
+
+    std::uint8_t version_;
+    SimulatedFaults faults_;
+    std::array<std::uint8_t, MemorySize> memory_{};
+    bool open_ = false;
+    unsigned deviceCount_ = 0;
+    unsigned writeCalls_ = 0;
+    unsigned readCalls_ = 0;
+
+    State state_ = State::Command;
+    std::vector<std::uint8_t> received_;  // bytes of the frame or stream being received
+    std::size_t blockStart_ = 0;          // block write: first block and count
+    std::size_t blockCount_ = 0;
+    std::uint8_t firmwareVersion_ = 0;    // byte 3 of the image being received
+    std::vector<std::uint8_t> firmware_;
+    std::deque<std::uint8_t> outgoing_;   // answer bytes waiting to be read
+};
+
+} // namespace tunbox

@@ -1,1 +1,0 @@
-#include "link/Transport.h"
