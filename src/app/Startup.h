@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProgramPaths.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -9,9 +11,22 @@ namespace tunbox {
 
 using MainWindowFactory = std::function<std::unique_ptr<QWidget>()>;
 
-// The program's entry sequence: application object, current folder, language,
-// message catalogue, then the main window made by createMainWindow and the
-// event loop. Returns the process exit code.
+// The program's entry: makes the application object (a GuardedApplication) and
+// runs RunStartup for the running executable. The command line is not read.
+// Returns the process exit code: 0, also after an exception reached it.
 int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow);
+
+// The start-up order on the existing application object:
+//   1. application title "Tunbox-RPU-KLT";
+//   2. the executable's folder becomes the current folder, so the program's
+//      relative folders ("reg", "base", "conf", "help") resolve beside it;
+//   3. the language code from the settings file ([Language] Default, "RU" when missing);
+//   4. SetDefaultLocaleReg(executable, code);
+//   5. SetNewResourceFile(code, {}, "RU");
+//   6. LoadMessageTable();
+//   7. the main window from createMainWindow, shown, and the event loop until it ends.
+// An exception from any step is shown in the exception box and the result is 0;
+// otherwise the result is the event loop's.
+int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWindow);
 
 } // namespace tunbox

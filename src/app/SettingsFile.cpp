@@ -1,0 +1,32 @@
+#include "app/SettingsFile.h"
+
+#include "app/IniFile.h"
+#include "app/ProgramPaths.h"
+
+namespace tunbox {
+
+namespace {
+
+const QString kLanguageSection = QStringLiteral("Language");
+const QString kDefaultKey = QStringLiteral("Default");
+const QString kHelpSection = QStringLiteral("Help");
+
+} // namespace
+
+QString SettingsFile::ReadLanguage()
+{
+    return IniFile::ReadString(Program().SettingsFile(), kLanguageSection, kDefaultKey,
+                               QString::fromLatin1(DefaultLanguage));
+}
+
+bool SettingsFile::WriteLanguage(const QString& code)
+{
+    return IniFile::WriteString(Program().SettingsFile(), kLanguageSection, kDefaultKey, code);
+}
+
+QString SettingsFile::ReadHelpFileName(const QString& code)
+{
+    return IniFile::ReadString(Program().SettingsFile(), kHelpSection, code);
+}
+
+} // namespace tunbox
