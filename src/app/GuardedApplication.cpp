@@ -6,21 +6,16 @@ namespace tunbox {
 
 namespace {
 
-GuardedApplication::ExceptionBox& Box()
-{
+GuardedApplication::ExceptionBox& Box() {
     static GuardedApplication::ExceptionBox box;
     return box;
 }
 
 } // namespace
 
-GuardedApplication::GuardedApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
-{
-}
+GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-bool GuardedApplication::notify(QObject* receiver, QEvent* event)
-{
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
@@ -29,8 +24,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
-void GuardedApplication::ShowException(const QString& text)
-{
+void GuardedApplication::ShowException(const QString& text) {
     const QString caption = QString::fromLatin1(ApplicationTitle);
     if (Box()) {
         Box()(caption, text);
@@ -39,8 +33,7 @@ void GuardedApplication::ShowException(const QString& text)
     QMessageBox::critical(QApplication::activeWindow(), caption, text);
 }
 
-QString GuardedApplication::ExceptionText(const std::exception_ptr& error)
-{
+QString GuardedApplication::ExceptionText(const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
@@ -50,8 +43,7 @@ QString GuardedApplication::ExceptionText(const std::exception_ptr& error)
     }
 }
 
-void GuardedApplication::SetExceptionBox(ExceptionBox box)
-{
+void GuardedApplication::SetExceptionBox(ExceptionBox box) {
     Box() = std::move(box);
 }
 

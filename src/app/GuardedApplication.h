@@ -16,7 +16,7 @@ inline constexpr char ApplicationTitle[] = "Tunbox-RPU-KLT";
 // goes on.
 class GuardedApplication : public QApplication {
     Q_OBJECT
-public:
+  public:
     using ExceptionBox = std::function<void(const QString& caption, const QString& text)>;
 
     GuardedApplication(int& argc, char** argv);

@@ -21,8 +21,7 @@ struct IniText {
 };
 
 // Reads the file; a missing file reads as empty. nullopt when it exists but cannot be read.
-std::optional<IniText> ReadText(const QString& path)
-{
+std::optional<IniText> ReadText(const QString& path) {
     IniText text;
     QFile file(path);
     if (!file.exists())
@@ -49,14 +48,12 @@ std::optional<IniText> ReadText(const QString& path)
     return text;
 }
 
-bool SameName(QStringView a, QStringView b)
-{
+bool SameName(QStringView a, QStringView b) {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 // The section name of a "[name]" line, nullopt for any other line.
-std::optional<QStringView> SectionName(QStringView line)
-{
+std::optional<QStringView> SectionName(QStringView line) {
     line = line.trimmed();
     if (!line.startsWith(QLatin1Char('[')))
         return std::nullopt;
@@ -64,20 +61,18 @@ std::optional<QStringView> SectionName(QStringView line)
     return close < 0 ? line.mid(1) : line.mid(1, close - 1);
 }
 
-bool IsComment(QStringView line)
-{
+bool IsComment(QStringView line) {
     return line.trimmed().startsWith(QLatin1Char(';'));
 }
 
 // Where a section and one of its keys sit in the lines.
 struct Location {
-    qsizetype header = -1; // line of "[section]", -1 when missing
-    qsizetype key = -1;    // line of "key=", -1 when missing
+    qsizetype header = -1;    // line of "[section]", -1 when missing
+    qsizetype key = -1;       // line of "key=", -1 when missing
     qsizetype lastEntry = -1; // last "key=value" line of the section, else its header
 };
 
-Location Find(const QStringList& lines, const QString& section, const QString& key)
-{
+Location Find(const QStringList& lines, const QString& section, const QString& key) {
     Location at;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringView line(lines[i]);
@@ -100,25 +95,23 @@ Location Find(const QStringList& lines, const QString& section, const QString& k
     return at;
 }
 
-QString Unquote(QString value)
-{
+QString Unquote(QString value) {
     value = value.trimmed();
-    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
-        && value.back() == value.front())
+    if (value.size() >= 2 &&
+        (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+        value.back() == value.front())
         return value.mid(1, value.size() - 2);
     return value;
 }
 
-bool BreaksLines(const QString& s)
-{
+bool BreaksLines(const QString& s) {
     return s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'));
 }
 
 } // namespace
 
 QString IniFile::ReadString(const QString& path, const QString& section, const QString& key,
-                            const QString& defaultValue)
-{
+                            const QString& defaultValue) {
     const std::optional<IniText> text = ReadText(path);
     if (!text)
         return defaultValue;
@@ -130,12 +123,11 @@ QString IniFile::ReadString(const QString& path, const QString& section, const Q
 }
 
 bool IniFile::WriteString(const QString& path, const QString& section, const QString& key,
-                          const QString& value)
-{
-    if (BreaksLines(section) || BreaksLines(key) || BreaksLines(value)
-        || section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('='))
-        || key.trimmed().isEmpty() || key.trimmed().startsWith(QLatin1Char(';'))
-        || key.trimmed().startsWith(QLatin1Char('[')))
+                          const QString& value) {
+    if (BreaksLines(section) || BreaksLines(key) || BreaksLines(value) ||
+        section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('=')) ||
+        key.trimmed().isEmpty() || key.trimmed().startsWith(QLatin1Char(';')) ||
+        key.trimmed().startsWith(QLatin1Char('[')))
         return false;
     std::optional<IniText> text = ReadText(path);
     if (!text)
@@ -146,7 +138,8 @@ bool IniFile::WriteString(const QString& path, const QString& section, const QSt
     if (at.key >= 0) {
         // Keep the key as the file spells it; only the value changes.
         const QString& old = lines[at.key];
-        lines[at.key] = old.left(old.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
+        lines[at.key] =
+            old.left(old.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
     } else if (at.header >= 0) {
         lines.insert(at.lastEntry + 1, key.trimmed() + QLatin1Char('=') + value);
     } else {

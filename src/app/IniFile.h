@@ -16,7 +16,7 @@ namespace tunbox {
 //
 // The file is read as UTF-8 (a UTF-8 byte-order mark is kept when present).
 class IniFile {
-public:
+  public:
     // The value of key in section, trimmed of surrounding blanks and of one pair of
     // matching quotes. When the file, the section or the key is missing, or the file
     // cannot be read, the result is defaultValue. A key present with an empty value

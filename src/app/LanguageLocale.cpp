@@ -13,17 +13,15 @@ struct KnownExtension {
 
 // Three-letter extensions whose country (or language) the letters alone do not give.
 constexpr KnownExtension kKnown[] = {
-    {"ENU", "en_US"}, {"ENG", "en_GB"}, {"ENA", "en_AU"}, {"ENC", "en_CA"},
-    {"RUS", "ru_RU"}, {"UKR", "uk_UA"}, {"BEL", "be_BY"}, {"KKZ", "kk_KZ"},
-    {"DEU", "de_DE"}, {"FRA", "fr_FR"}, {"ITA", "it_IT"}, {"ESP", "es_ES"},
-    {"PLK", "pl_PL"}, {"PTB", "pt_BR"}, {"PTG", "pt_PT"}, {"JPN", "ja_JP"},
-    {"CHS", "zh_CN"}, {"CHT", "zh_TW"},
+    {"ENU", "en_US"}, {"ENG", "en_GB"}, {"ENA", "en_AU"}, {"ENC", "en_CA"}, {"RUS", "ru_RU"},
+    {"UKR", "uk_UA"}, {"BEL", "be_BY"}, {"KKZ", "kk_KZ"}, {"DEU", "de_DE"}, {"FRA", "fr_FR"},
+    {"ITA", "it_IT"}, {"ESP", "es_ES"}, {"PLK", "pl_PL"}, {"PTB", "pt_BR"}, {"PTG", "pt_PT"},
+    {"JPN", "ja_JP"}, {"CHS", "zh_CN"}, {"CHT", "zh_TW"},
 };
 
 } // namespace
 
-std::optional<QLocale> LocaleForExtension(const QString& extension)
-{
+std::optional<QLocale> LocaleForExtension(const QString& extension) {
     const QString upper = extension.toUpper();
     if (upper.size() != 2 && upper.size() != 3)
         return std::nullopt;

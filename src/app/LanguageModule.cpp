@@ -9,15 +9,14 @@
 namespace tunbox {
 
 std::unique_ptr<LanguageModule> LanguageModule::Load(const QString& filePath,
-                                                     const QString& extension)
-{
+                                                     const QString& extension) {
     QFile file(filePath);
     if (!QFileInfo(filePath).isFile() || !file.open(QIODevice::ReadOnly))
         return nullptr;
     std::unique_ptr<LanguageModule> module(new LanguageModule);
     module->data_ = file.readAll();
-    if (file.error() != QFileDevice::NoError
-        || module->data_.size() > std::numeric_limits<int>::max())
+    if (file.error() != QFileDevice::NoError ||
+        module->data_.size() > std::numeric_limits<int>::max())
         return nullptr;
     // Loading from memory keeps QTranslator from guessing other file names.
     const auto* bytes = reinterpret_cast<const uchar*>(module->data_.constData());
@@ -29,10 +28,9 @@ std::unique_ptr<LanguageModule> LanguageModule::Load(const QString& filePath,
 }
 
 std::unique_ptr<LanguageModule> LanguageModule::LoadForExtension(const ProgramPaths& paths,
-                                                                 const QString& extension)
-{
-    if (extension.isEmpty() || extension.contains(QLatin1Char('/'))
-        || extension.contains(QLatin1Char('\\')) || extension.contains(QChar()))
+                                                                 const QString& extension) {
+    if (extension.isEmpty() || extension.contains(QLatin1Char('/')) ||
+        extension.contains(QLatin1Char('\\')) || extension.contains(QChar()))
         return nullptr;
 
     QStringList tries{extension};
@@ -52,8 +50,7 @@ std::unique_ptr<LanguageModule> LanguageModule::LoadForExtension(const ProgramPa
     return nullptr;
 }
 
-QString LanguageModule::Message(int id) const
-{
+QString LanguageModule::Message(int id) const {
     const QByteArray key = QByteArray::number(id);
     return translator_.translate(MessageContext, key.constData());
 }

@@ -19,7 +19,7 @@ inline constexpr char MessageContext[] = "Messages";
 // extension as its file extension (tunbox-rpu-klt.EN). The file is read whole into
 // memory and parsed as data only; nothing in it is ever executed.
 class LanguageModule {
-public:
+  public:
     // Loads the module file at filePath; nullptr when it is missing or not a module.
     static std::unique_ptr<LanguageModule> Load(const QString& filePath, const QString& extension);
 
@@ -38,7 +38,7 @@ public:
     // The module's text of message id, empty when the module does not have it.
     QString Message(int id) const;
 
-private:
+  private:
     LanguageModule() = default;
 
     QByteArray data_; // the translator reads from this buffer for its whole life

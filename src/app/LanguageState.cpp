@@ -16,8 +16,7 @@ namespace {
 
 // The module whose translator is installed on the application, null while the
 // program's own texts are in use.
-std::unique_ptr<LanguageModule>& ActiveModule()
-{
+std::unique_ptr<LanguageModule>& ActiveModule() {
     static std::unique_ptr<LanguageModule> module;
     return module;
 }
@@ -25,23 +24,19 @@ std::unique_ptr<LanguageModule>& ActiveModule()
 // The per-user store of language choices. Each program path is one key under the
 // group "Languages"; QSettings keeps the '/' of the path as its own separator, so
 // the key reads back exactly as it was written.
-std::unique_ptr<QSettings> OpenStore()
-{
+std::unique_ptr<QSettings> OpenStore() {
     const QString& file = Program().languageStore;
     if (!file.isEmpty())
         return std::make_unique<QSettings>(file, QSettings::IniFormat);
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Tunbox"),
-                                       QStringLiteral("Tunbox-RPU-KLT"));
+                                       QStringLiteral("Tunbox"), QStringLiteral("Tunbox-RPU-KLT"));
 }
 
-QString StoreKey(const QString& fileName)
-{
+QString StoreKey(const QString& fileName) {
     return QStringLiteral("Languages/") + fileName;
 }
 
-void ApplyLocale(const QString& extension)
-{
+void ApplyLocale(const QString& extension) {
     const std::optional<QLocale> locale = LocaleForExtension(extension);
     if (!locale)
         return;
@@ -53,8 +48,7 @@ void ApplyLocale(const QString& extension)
 } // namespace
 
 bool SetNewResourceFile(const QString& locale, ResourceOptions /*options*/,
-                        const QString& defaultLocale)
-{
+                        const QString& defaultLocale) {
     std::unique_ptr<LanguageModule> module;
     if (!locale.isEmpty()) {
         module = LanguageModule::LoadForExtension(Program(), locale);
@@ -75,14 +69,12 @@ bool SetNewResourceFile(const QString& locale, ResourceOptions /*options*/,
     return true;
 }
 
-QString ActiveResourceExtension()
-{
+QString ActiveResourceExtension() {
     const std::unique_ptr<LanguageModule>& active = ActiveModule();
     return active ? active->Extension() : QString();
 }
 
-bool SetDefaultLocaleReg(const QString& fileName, const QString& locale)
-{
+bool SetDefaultLocaleReg(const QString& fileName, const QString& locale) {
     if (fileName.isEmpty())
         return false;
     const std::unique_ptr<QSettings> store = OpenStore();
@@ -91,15 +83,13 @@ bool SetDefaultLocaleReg(const QString& fileName, const QString& locale)
     return store->status() == QSettings::NoError;
 }
 
-QString GetCurrentDefaultLocaleReg()
-{
+QString GetCurrentDefaultLocaleReg() {
     if (Program().executable.isEmpty())
         return {};
     return OpenStore()->value(StoreKey(Program().executable)).toString();
 }
 
-bool SetCurrentDefaultLocaleReg()
-{
+bool SetCurrentDefaultLocaleReg() {
     return SetDefaultLocaleReg(Program().executable, ActiveResourceExtension());
 }
 

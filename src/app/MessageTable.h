@@ -8,7 +8,7 @@ namespace tunbox {
 
 // The numbered texts the program shows: slot k holds message id 10001 + k.
 class MessageTable {
-public:
+  public:
     static constexpr int FirstId = 10001;
     static constexpr int SlotCount = 1000;
 
@@ -17,7 +17,7 @@ public:
     void SetText(int id, const QString& text);
     void Clear();
 
-private:
+  private:
     std::array<QString, SlotCount> slots_;
 };
 

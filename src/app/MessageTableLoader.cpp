@@ -12,8 +12,7 @@ namespace tunbox {
 namespace {
 
 // Cuts text to MaxMessageLength characters without splitting a surrogate pair.
-QString Cut(QString text)
-{
+QString Cut(QString text) {
     if (text.size() <= MaxMessageLength)
         return text;
     text.truncate(MaxMessageLength);
@@ -24,8 +23,7 @@ QString Cut(QString text)
 
 } // namespace
 
-void FillMessageTable(MessageTable& table, const MessageLookup& source)
-{
+void FillMessageTable(MessageTable& table, const MessageLookup& source) {
     for (int slot = 0; slot < MessageTable::SlotCount; ++slot) {
         const int id = MessageTable::FirstId + slot;
         const QString text = source(id);
@@ -35,8 +33,7 @@ void FillMessageTable(MessageTable& table, const MessageLookup& source)
     }
 }
 
-void LoadMessageTable()
-{
+void LoadMessageTable() {
     const QString code = GetCurrentDefaultLocaleReg();
     std::unique_ptr<LanguageModule> module;
     if (!code.isEmpty() && code != QLatin1String("RU"))

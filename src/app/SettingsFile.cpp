@@ -13,19 +13,16 @@ const QString kHelpSection = QStringLiteral("Help");
 
 } // namespace
 
-QString SettingsFile::ReadLanguage()
-{
+QString SettingsFile::ReadLanguage() {
     return IniFile::ReadString(Program().SettingsFile(), kLanguageSection, kDefaultKey,
                                QString::fromLatin1(DefaultLanguage));
 }
 
-bool SettingsFile::WriteLanguage(const QString& code)
-{
+bool SettingsFile::WriteLanguage(const QString& code) {
     return IniFile::WriteString(Program().SettingsFile(), kLanguageSection, kDefaultKey, code);
 }
 
-QString SettingsFile::ReadHelpFileName(const QString& code)
-{
+QString SettingsFile::ReadHelpFileName(const QString& code) {
     return IniFile::ReadString(Program().SettingsFile(), kHelpSection, code);
 }
 

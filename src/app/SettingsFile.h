@@ -9,7 +9,7 @@ namespace tunbox {
 //   [Help]      <language code>=<help file name in the help folder>
 // Every access opens, uses and closes the file; see IniFile.
 class SettingsFile {
-public:
+  public:
     static constexpr char DefaultLanguage[] = "RU";
 
     // [Language] Default of the running program's settings file, "RU" when the

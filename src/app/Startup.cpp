@@ -9,14 +9,12 @@
 
 namespace tunbox {
 
-int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow)
-{
+int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow) {
     GuardedApplication application(argc, argv);
     return RunStartup(ProgramPaths::FromApplication(), createMainWindow);
 }
 
-int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWindow)
-{
+int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWindow) {
     try {
         QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
         SetProgramPaths(paths);
@@ -33,7 +31,8 @@ int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWin
         window->show();
         return QApplication::exec();
     } catch (...) {
-        GuardedApplication::ShowException(GuardedApplication::ExceptionText(std::current_exception()));
+        GuardedApplication::ShowException(
+            GuardedApplication::ExceptionText(std::current_exception()));
     }
     return 0;
 }

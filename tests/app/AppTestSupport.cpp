@@ -11,8 +11,7 @@
 
 namespace tunbox::test {
 
-void EnsureApplication()
-{
+void EnsureApplication() {
     if (QCoreApplication::instance())
         return;
     // Anything that still reaches for the standard locations stays in Qt's test area.
@@ -23,29 +22,25 @@ void EnsureApplication()
     new GuardedApplication(argc, argv); // lives until the test process ends
 }
 
-QString BuiltModule(const QString& name)
-{
+QString BuiltModule(const QString& name) {
     return QStringLiteral(TUNBOX_TEST_MODULES_DIR "/") + name + QStringLiteral(".qm");
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
+void WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-QByteArray ReadFile(const QString& path)
-{
+QByteArray ReadFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
-void ProgramFixture::SetUp()
-{
+void ProgramFixture::SetUp() {
     EnsureApplication();
     ASSERT_TRUE(dir_.isValid());
     ASSERT_TRUE(QDir().mkpath(dir_.filePath(QStringLiteral("bin"))));
@@ -58,8 +53,7 @@ void ProgramFixture::SetUp()
     QLocale::setDefault(QLocale::c());
 }
 
-void ProgramFixture::TearDown()
-{
+void ProgramFixture::TearDown() {
     SetNewResourceFile(QString(), {}, QString());
     QLocale::setDefault(QLocale::c());
     Messages().Clear();
@@ -67,8 +61,7 @@ void ProgramFixture::TearDown()
     SetProgramPaths({});
 }
 
-void ProgramFixture::InstallModule(const QString& name, const QString& extension, Place place)
-{
+void ProgramFixture::InstallModule(const QString& name, const QString& extension, Place place) {
     QString target = paths_.WithExtension(extension);
     if (place == Place::Documents)
         target = QDir(paths_.documentsFolder).filePath(QFileInfo(target).fileName());
@@ -77,8 +70,7 @@ void ProgramFixture::InstallModule(const QString& name, const QString& extension
     WriteFile(target, module);
 }
 
-void ProgramFixture::WriteSettings(const QByteArray& content)
-{
+void ProgramFixture::WriteSettings(const QByteArray& content) {
     WriteFile(paths_.SettingsFile(), content);
 }
 

@@ -25,7 +25,7 @@ QByteArray ReadFile(const QString& path);
 // real user's settings are never touched. Each test starts with an empty
 // catalogue, the program's own texts active and the C locale.
 class ProgramFixture : public ::testing::Test {
-protected:
+  protected:
     enum class Place { BesideProgram, Documents };
 
     void SetUp() override;

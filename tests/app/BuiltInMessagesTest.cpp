@@ -5,16 +5,14 @@
 namespace tunbox {
 namespace {
 
-TEST(BuiltInMessages, EveryDefinedIdHasTextAndNoOtherDoes)
-{
+TEST(BuiltInMessages, EveryDefinedIdHasTextAndNoOtherDoes) {
     for (int id = FirstBuiltInMessageId; id <= LastBuiltInMessageId; ++id)
         EXPECT_FALSE(BuiltInMessage(id).isEmpty()) << id;
     for (int id : {0, 10000, 10088, 11000, -1})
         EXPECT_TRUE(BuiltInMessage(id).isEmpty()) << id;
 }
 
-TEST(BuiltInMessages, TextsAreExact)
-{
+TEST(BuiltInMessages, TextsAreExact) {
     struct Case {
         int id;
         const char16_t* text;
@@ -27,7 +25,8 @@ TEST(BuiltInMessages, TextsAreExact)
         {10050, u"Невозможно отправить команду инициализации записи!"},
         {10051, u"Запись параметров в прибор...%d %%"},
         {10078, u"%.1f с."},
-        {10082, u"Ошибка в данных, считанных с прибора (Байт №%d=%d). Программа завершает свою работу."},
+        {10082,
+         u"Ошибка в данных, считанных с прибора (Байт №%d=%d). Программа завершает свою работу."},
         {10087, u"TunBox-RPU-ZELK"},
     };
     for (const Case& c : cases)
@@ -35,8 +34,7 @@ TEST(BuiltInMessages, TextsAreExact)
 }
 
 // 10079 and 10080 end in a Latin "c" before the dot; 10076..10078 in a Cyrillic "с".
-TEST(BuiltInMessages, SecondsSuffixLettersDiffer)
-{
+TEST(BuiltInMessages, SecondsSuffixLettersDiffer) {
     for (int id : {10079, 10080}) {
         const QString text = BuiltInMessage(id);
         EXPECT_EQ(text.right(2), QStringLiteral("c.")) << id;

@@ -15,13 +15,12 @@ using test::ReadFile;
 using test::WriteFile;
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     QString Path() const { return dir_.filePath(QStringLiteral("tunbox-rpu-klt.INI")); }
     QTemporaryDir dir_;
 };
 
-TEST_F(IniFileTest, ReadsKeysLikeTheProfileRoutines)
-{
+TEST_F(IniFileTest, ReadsKeysLikeTheProfileRoutines) {
     struct Case {
         const char* name;
         const char* content; // nullptr: no file
@@ -56,8 +55,8 @@ TEST_F(IniFileTest, ReadsKeysLikeTheProfileRoutines)
         QFile::remove(Path());
         if (c.content)
             WriteFile(Path(), c.content);
-        EXPECT_EQ(IniFile::ReadString(Path(), QString::fromUtf8(c.section), QString::fromUtf8(c.key),
-                                      QStringLiteral("<default>")),
+        EXPECT_EQ(IniFile::ReadString(Path(), QString::fromUtf8(c.section),
+                                      QString::fromUtf8(c.key), QStringLiteral("<default>")),
                   QString::fromUtf8(c.expected))
             << c.name;
     }
@@ -65,8 +64,7 @@ TEST_F(IniFileTest, ReadsKeysLikeTheProfileRoutines)
 
 // A hand-written settings file: every comment, blank line, other key and section
 // stays byte for byte; only the written value changes.
-TEST_F(IniFileTest, WritingAValueKeepsEveryOtherLine)
-{
+TEST_F(IniFileTest, WritingAValueKeepsEveryOtherLine) {
     const QByteArray before = "; Tunbox settings, edited by hand\r\n"
                               "\r\n"
                               "[Language]\r\n"
@@ -90,8 +88,7 @@ TEST_F(IniFileTest, WritingAValueKeepsEveryOtherLine)
               QStringLiteral("Справка.pdf"));
 }
 
-TEST_F(IniFileTest, WritingAddsWhatIsMissing)
-{
+TEST_F(IniFileTest, WritingAddsWhatIsMissing) {
     struct Case {
         const char* name;
         const char* before; // nullptr: no file
@@ -114,10 +111,10 @@ TEST_F(IniFileTest, WritingAddsWhatIsMissing)
          "[Help]\nEN=b\n; none yet\n"},
         {"names ignore case", "[LANGUAGE]\r\ndefault=RU\r\n", "Language", "Default", "EN",
          "[LANGUAGE]\r\ndefault=EN\r\n"},
-        {"only the first of two keys", "[Language]\nDefault=RU\nDefault=DE\n", "Language", "Default",
-         "EN", "[Language]\nDefault=EN\nDefault=DE\n"},
-        {"byte-order mark kept", "\xEF\xBB\xBF[Language]\nDefault=RU\n", "Language", "Default", "EN",
-         "\xEF\xBB\xBF[Language]\nDefault=EN\n"},
+        {"only the first of two keys", "[Language]\nDefault=RU\nDefault=DE\n", "Language",
+         "Default", "EN", "[Language]\nDefault=EN\nDefault=DE\n"},
+        {"byte-order mark kept", "\xEF\xBB\xBF[Language]\nDefault=RU\n", "Language", "Default",
+         "EN", "\xEF\xBB\xBF[Language]\nDefault=EN\n"},
         {"no final line break kept", "[Language]\nDefault=RU", "Language", "Default", "EN",
          "[Language]\nDefault=EN"},
         {"empty value", "[Language]\nDefault=RU\n", "Language", "Default", "",
@@ -134,8 +131,7 @@ TEST_F(IniFileTest, WritingAddsWhatIsMissing)
     }
 }
 
-TEST_F(IniFileTest, RefusedWritesLeaveTheFileAlone)
-{
+TEST_F(IniFileTest, RefusedWritesLeaveTheFileAlone) {
     const QByteArray before = "[Language]\nDefault=RU\n";
     WriteFile(Path(), before);
     struct Case {
@@ -160,8 +156,7 @@ TEST_F(IniFileTest, RefusedWritesLeaveTheFileAlone)
     }
 }
 
-TEST_F(IniFileTest, UnwritableFolderFailsWithoutFile)
-{
+TEST_F(IniFileTest, UnwritableFolderFailsWithoutFile) {
     const QString path = dir_.filePath(QStringLiteral("missing-folder/tunbox-rpu-klt.INI"));
     EXPECT_FALSE(IniFile::WriteString(path, QStringLiteral("Language"), QStringLiteral("Default"),
                                       QStringLiteral("EN")));

@@ -1,6 +1,6 @@
+#include "app/LanguageState.h"
 #include "app/LanguageLocale.h"
 #include "app/LanguageModule.h"
-#include "app/LanguageState.h"
 
 #include "AppTestSupport.h"
 
@@ -24,21 +24,20 @@ using test::ProgramFixture;
 const char* const kProbeContext = "ProbeWidget";
 const char16_t* const kProbeSource = u"Привет";
 
-QString ProbeText()
-{
-    return QCoreApplication::translate(kProbeContext, QString::fromUtf16(kProbeSource).toUtf8().constData());
+QString ProbeText() {
+    return QCoreApplication::translate(kProbeContext,
+                                       QString::fromUtf16(kProbeSource).toUtf8().constData());
 }
 
 // A window that takes its text from the active language and retranslates on
 // LanguageChange, as the program's windows do.
 class ProbeWidget : public QLabel {
-public:
+  public:
     ProbeWidget() { setText(ProbeText()); }
     int languageChanges = 0;
 
-protected:
-    void changeEvent(QEvent* event) override
-    {
+  protected:
+    void changeEvent(QEvent* event) override {
         if (event->type() == QEvent::LanguageChange) {
             ++languageChanges;
             setText(ProbeText());
@@ -47,17 +46,15 @@ protected:
     }
 };
 
-TEST(LanguageLocale, LocaleOfAnExtension)
-{
+TEST(LanguageLocale, LocaleOfAnExtension) {
     struct Case {
         const char* extension;
         const char* locale; // nullptr: none
     };
     const Case cases[] = {
-        {"RU", "ru_RU"}, {"EN", "en_US"},  {"en", "en_US"}, {"ENU", "en_US"},
-        {"ENG", "en_GB"}, {"RUS", "ru_RU"}, {"DEU", "de_DE"}, {"UKR", "uk_UA"},
-        {"JPN", "ja_JP"}, {"DE", "de_DE"}, {"XX", nullptr},  {"", nullptr},
-        {"E", nullptr},   {"ENGL", nullptr}, {"1A", nullptr},
+        {"RU", "ru_RU"},  {"EN", "en_US"},  {"en", "en_US"},  {"ENU", "en_US"},  {"ENG", "en_GB"},
+        {"RUS", "ru_RU"}, {"DEU", "de_DE"}, {"UKR", "uk_UA"}, {"JPN", "ja_JP"},  {"DE", "de_DE"},
+        {"XX", nullptr},  {"", nullptr},    {"E", nullptr},   {"ENGL", nullptr}, {"1A", nullptr},
     };
     for (const Case& c : cases) {
         const std::optional<QLocale> locale = LocaleForExtension(QString::fromUtf8(c.extension));
@@ -72,8 +69,7 @@ TEST(LanguageLocale, LocaleOfAnExtension)
 
 class LanguageStateTest : public ProgramFixture {};
 
-TEST_F(LanguageStateTest, StoredChoiceIsKeptPerProgramPath)
-{
+TEST_F(LanguageStateTest, StoredChoiceIsKeptPerProgramPath) {
     EXPECT_EQ(GetCurrentDefaultLocaleReg(), QString());
 
     const QString other = dir_.filePath(QStringLiteral("other/tunbox-rpu-klt"));
@@ -91,8 +87,7 @@ TEST_F(LanguageStateTest, StoredChoiceIsKeptPerProgramPath)
     EXPECT_EQ(GetCurrentDefaultLocaleReg(), QStringLiteral("DE"));
 }
 
-TEST_F(LanguageStateTest, CurrentChoiceIsTheActiveExtension)
-{
+TEST_F(LanguageStateTest, CurrentChoiceIsTheActiveExtension) {
     InstallModule(QStringLiteral("stops_at_10050"), QStringLiteral("EN"));
     ASSERT_TRUE(SetNewResourceFile(QStringLiteral("ENU"), {}, QStringLiteral("RU")));
     ASSERT_TRUE(SetCurrentDefaultLocaleReg());
@@ -105,8 +100,7 @@ TEST_F(LanguageStateTest, CurrentChoiceIsTheActiveExtension)
 
 // Where a module is looked for: beside the program, then in the documents
 // subfolder; a three-letter extension then tries both places without its last letter.
-TEST_F(LanguageStateTest, ModuleLookup)
-{
+TEST_F(LanguageStateTest, ModuleLookup) {
     using Place = ProgramFixture::Place;
     struct Installed {
         const char* extension;
@@ -123,12 +117,20 @@ TEST_F(LanguageStateTest, ModuleLookup)
         {"beside the program", {{"EN", Place::BesideProgram}}, "EN", "EN"},
         {"in the documents folder", {{"EN", Place::Documents}}, "EN", "EN", Place::Documents},
         {"beside wins over documents",
-         {{"EN", Place::BesideProgram}, {"EN", Place::Documents}}, "EN", "EN"},
+         {{"EN", Place::BesideProgram}, {"EN", Place::Documents}},
+         "EN",
+         "EN"},
         {"three letters, two-letter module", {{"EN", Place::BesideProgram}}, "ENU", "EN"},
-        {"three letters, two-letter module in documents", {{"EN", Place::Documents}}, "ENU", "EN",
+        {"three letters, two-letter module in documents",
+         {{"EN", Place::Documents}},
+         "ENU",
+         "EN",
          Place::Documents},
         {"full extension in documents before the shorter one beside",
-         {{"EN", Place::BesideProgram}, {"ENU", Place::Documents}}, "ENU", "ENU", Place::Documents},
+         {{"EN", Place::BesideProgram}, {"ENU", Place::Documents}},
+         "ENU",
+         "ENU",
+         Place::Documents},
         {"two letters never lengthen", {{"ENU", Place::BesideProgram}}, "EN", nullptr},
         {"four letters never shorten", {{"ENG", Place::BesideProgram}}, "ENGL", nullptr},
         {"file names are case-sensitive", {{"EN", Place::BesideProgram}}, "en", nullptr},
@@ -143,7 +145,8 @@ TEST_F(LanguageStateTest, ModuleLookup)
             InstallModule(QStringLiteral("stops_at_10050"), QString::fromUtf8(module.extension),
                           module.place);
 
-        const auto module = LanguageModule::LoadForExtension(paths_, QString::fromUtf8(c.requested));
+        const auto module =
+            LanguageModule::LoadForExtension(paths_, QString::fromUtf8(c.requested));
         if (!c.found) {
             EXPECT_EQ(module, nullptr) << c.name;
             continue;
@@ -157,8 +160,7 @@ TEST_F(LanguageStateTest, ModuleLookup)
     }
 }
 
-TEST_F(LanguageStateTest, SwitchingTranslatesOpenWindowsAndFollowsTheLocale)
-{
+TEST_F(LanguageStateTest, SwitchingTranslatesOpenWindowsAndFollowsTheLocale) {
     InstallModule(QStringLiteral("stops_at_10050"), QStringLiteral("ENG"));
     ProbeWidget window;
     window.show();
@@ -170,7 +172,8 @@ TEST_F(LanguageStateTest, SwitchingTranslatesOpenWindowsAndFollowsTheLocale)
     EXPECT_GE(window.languageChanges, 1);
     EXPECT_EQ(window.text(), QStringLiteral("Hello"));
     EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral("."));
-    EXPECT_EQ(QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat), QStringLiteral("05/03/2024"));
+    EXPECT_EQ(QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat),
+              QStringLiteral("05/03/2024"));
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 
     // Back to the program's own texts: the default locale is that of "RU".
@@ -179,11 +182,11 @@ TEST_F(LanguageStateTest, SwitchingTranslatesOpenWindowsAndFollowsTheLocale)
     EXPECT_EQ(ActiveResourceExtension(), QString());
     EXPECT_EQ(window.text(), QString::fromUtf16(kProbeSource));
     EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
-    EXPECT_EQ(QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat), QStringLiteral("05.03.2024"));
+    EXPECT_EQ(QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat),
+              QStringLiteral("05.03.2024"));
 }
 
-TEST_F(LanguageStateTest, ModuleThatDoesNotLoadKeepsThePreviousState)
-{
+TEST_F(LanguageStateTest, ModuleThatDoesNotLoadKeepsThePreviousState) {
     InstallModule(QStringLiteral("stops_at_10050"), QStringLiteral("EN"));
     test::WriteFile(paths_.WithExtension(QStringLiteral("DE")), "not a language module");
     test::WriteFile(paths_.WithExtension(QStringLiteral("FR")), QByteArray());
@@ -200,8 +203,7 @@ TEST_F(LanguageStateTest, ModuleThatDoesNotLoadKeepsThePreviousState)
 }
 
 // Replacing one module by another leaves only the new one installed.
-TEST_F(LanguageStateTest, ANewModuleReplacesThePreviousOne)
-{
+TEST_F(LanguageStateTest, ANewModuleReplacesThePreviousOne) {
     InstallModule(QStringLiteral("stops_at_10050"), QStringLiteral("EN"));
     InstallModule(QStringLiteral("long_texts"), QStringLiteral("DE"));
     ASSERT_TRUE(SetNewResourceFile(QStringLiteral("EN"), {}, QStringLiteral("RU")));

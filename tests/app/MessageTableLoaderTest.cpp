@@ -18,13 +18,11 @@ namespace {
 
 using test::ProgramFixture;
 
-QString ModuleText(int id)
-{
+QString ModuleText(int id) {
     return QStringLiteral("Message %1").arg(id);
 }
 
-TEST(FillMessageTable, StopsAtTheFirstMissingTextAndKeepsLaterSlots)
-{
+TEST(FillMessageTable, StopsAtTheFirstMissingTextAndKeepsLaterSlots) {
     MessageTable table;
     for (int id = 10001; id <= 10010; ++id)
         table.SetText(id, QStringLiteral("old %1").arg(id));
@@ -40,8 +38,7 @@ TEST(FillMessageTable, StopsAtTheFirstMissingTextAndKeepsLaterSlots)
     EXPECT_EQ(table.Text(10005), QStringLiteral("old 10005"));
 }
 
-TEST(FillMessageTable, FillsAtMostTheThousandSlots)
-{
+TEST(FillMessageTable, FillsAtMostTheThousandSlots) {
     MessageTable table;
     int highest = 0;
     FillMessageTable(table, [&](int id) {
@@ -53,17 +50,15 @@ TEST(FillMessageTable, FillsAtMostTheThousandSlots)
 }
 
 class LoadMessageTableTest : public ProgramFixture {
-protected:
-    void Record(const char* code)
-    {
+  protected:
+    void Record(const char* code) {
         ASSERT_TRUE(SetDefaultLocaleReg(paths_.executable, QString::fromUtf8(code)));
     }
 };
 
 // Which texts a recorded language code fills the catalogue with. "RU" and an empty
 // code mean the built-in texts; any other code, even "ru", means a module.
-TEST_F(LoadMessageTableTest, TextSourceFollowsTheRecordedCode)
-{
+TEST_F(LoadMessageTableTest, TextSourceFollowsTheRecordedCode) {
     enum class Expect { BuiltIn, Module };
     struct Case {
         const char* code;
@@ -71,12 +66,9 @@ TEST_F(LoadMessageTableTest, TextSourceFollowsTheRecordedCode)
         Expect expect;
     };
     const Case cases[] = {
-        {"", "EN", Expect::BuiltIn},
-        {"RU", "RU", Expect::BuiltIn},
-        {"ru", nullptr, Expect::BuiltIn},
-        {"ru", "ru", Expect::Module},
-        {"EN", "EN", Expect::Module},
-        {"ENU", "EN", Expect::Module},
+        {"", "EN", Expect::BuiltIn},      {"RU", "RU", Expect::BuiltIn},
+        {"ru", nullptr, Expect::BuiltIn}, {"ru", "ru", Expect::Module},
+        {"EN", "EN", Expect::Module},     {"ENU", "EN", Expect::Module},
         {"DE", "EN", Expect::BuiltIn},
     };
     for (const Case& c : cases) {
@@ -103,8 +95,7 @@ TEST_F(LoadMessageTableTest, TextSourceFollowsTheRecordedCode)
 
 // A module whose catalogue stops at 10050 (it skips 10051 and has 10052): at
 // start-up the later messages are empty; after Russian they stay Russian.
-TEST_F(LoadMessageTableTest, ModuleThatStopsAt10050)
-{
+TEST_F(LoadMessageTableTest, ModuleThatStopsAt10050) {
     InstallModule(QStringLiteral("stops_at_10050"), QStringLiteral("EN"));
 
     Record("EN");
@@ -127,8 +118,7 @@ TEST_F(LoadMessageTableTest, ModuleThatStopsAt10050)
 
 // Texts are kept to 254 characters; a character made of two UTF-16 units is never
 // split at the limit.
-TEST_F(LoadMessageTableTest, LongTextsAreCutTo254Characters)
-{
+TEST_F(LoadMessageTableTest, LongTextsAreCutTo254Characters) {
     InstallModule(QStringLiteral("long_texts"), QStringLiteral("DE"));
     const auto module = LanguageModule::LoadForExtension(paths_, QStringLiteral("DE"));
     ASSERT_NE(module, nullptr);
@@ -141,8 +131,8 @@ TEST_F(LoadMessageTableTest, LongTextsAreCutTo254Characters)
         int keptLength;
     };
     const Case cases[] = {
-        {10001, 300, 254}, {10002, 255, 254}, {10003, 254, 254}, {10004, 253, 253},
-        {10005, 255, 253}, // the pair at units 254..255 is dropped whole
+        {10001, 300, 254}, {10002, 255, 254}, {10003, 254, 254},
+        {10004, 253, 253}, {10005, 255, 253}, // the pair at units 254..255 is dropped whole
     };
     for (const Case& c : cases) {
         const QString full = module->Message(c.id);

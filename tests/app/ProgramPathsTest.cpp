@@ -5,8 +5,7 @@
 namespace tunbox {
 namespace {
 
-TEST(ProgramPaths, ReplaceExtension)
-{
+TEST(ProgramPaths, ReplaceExtension) {
     struct Case {
         const char* path;
         const char* extension;
@@ -32,14 +31,14 @@ TEST(ProgramPaths, ReplaceExtension)
     }
 }
 
-TEST(ProgramPaths, PartsOfTheExecutablePath)
-{
+TEST(ProgramPaths, PartsOfTheExecutablePath) {
     ProgramPaths paths;
     paths.executable = QStringLiteral("/opt/tunbox-1.2/tunbox-rpu-klt");
     EXPECT_EQ(paths.Folder(), QStringLiteral("/opt/tunbox-1.2"));
     EXPECT_EQ(paths.FileName(), QStringLiteral("tunbox-rpu-klt"));
     EXPECT_EQ(paths.SettingsFile(), QStringLiteral("/opt/tunbox-1.2/tunbox-rpu-klt.INI"));
-    EXPECT_EQ(paths.WithExtension(QStringLiteral("EN")), QStringLiteral("/opt/tunbox-1.2/tunbox-rpu-klt.EN"));
+    EXPECT_EQ(paths.WithExtension(QStringLiteral("EN")),
+              QStringLiteral("/opt/tunbox-1.2/tunbox-rpu-klt.EN"));
 }
 
 } // namespace

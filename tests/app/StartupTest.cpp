@@ -33,23 +33,20 @@ struct AtWindowCreation {
 };
 
 class StartupTest : public ProgramFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ProgramFixture::SetUp();
         GuardedApplication::SetExceptionBox([this](const QString& caption, const QString& text) {
             boxes_.push_back({caption, text});
         });
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         GuardedApplication::SetExceptionBox({});
         ProgramFixture::TearDown();
     }
 
     // Runs the start-up with a main window that records the state and closes at once.
-    int Start()
-    {
+    int Start() {
         return RunStartup(paths_, [this] {
             seen_.created = true;
             seen_.currentFolder = QDir::currentPath();
@@ -71,8 +68,7 @@ protected:
     AtWindowCreation seen_;
 };
 
-TEST_F(StartupTest, WithoutSettingsFileStartsInRussianAndRecordsRU)
-{
+TEST_F(StartupTest, WithoutSettingsFileStartsInRussianAndRecordsRU) {
     EXPECT_EQ(Start(), 0);
 
     ASSERT_TRUE(seen_.created);
@@ -87,8 +83,7 @@ TEST_F(StartupTest, WithoutSettingsFileStartsInRussianAndRecordsRU)
     EXPECT_FALSE(QFile::exists(paths_.SettingsFile()));
 }
 
-TEST_F(StartupTest, LanguageFromTheSettingsFile)
-{
+TEST_F(StartupTest, LanguageFromTheSettingsFile) {
     struct Case {
         const char* name;
         const char* settings;
@@ -129,8 +124,7 @@ TEST_F(StartupTest, LanguageFromTheSettingsFile)
     }
 }
 
-TEST_F(StartupTest, ExceptionDuringStartupIsShownAndTheResultIsZero)
-{
+TEST_F(StartupTest, ExceptionDuringStartupIsShownAndTheResultIsZero) {
     struct Case {
         const char* name;
         std::function<void()> thrower;
@@ -156,10 +150,9 @@ TEST_F(StartupTest, ExceptionDuringStartupIsShownAndTheResultIsZero)
 
 // An object whose event handler throws on the first event and counts the others.
 class ThrowingObject : public QObject {
-public:
+  public:
     int handled = 0;
-    bool event(QEvent* event) override
-    {
+    bool event(QEvent* event) override {
         if (event->type() != QEvent::User)
             return QObject::event(event);
         if (++handled == 1)
@@ -168,8 +161,7 @@ public:
     }
 };
 
-TEST_F(StartupTest, ExceptionInAnEventHandlerIsShownAndTheLoopGoesOn)
-{
+TEST_F(StartupTest, ExceptionInAnEventHandlerIsShownAndTheLoopGoesOn) {
     ThrowingObject object;
     const int result = RunStartup(paths_, [&object] {
         auto window = std::make_unique<QWidget>();
