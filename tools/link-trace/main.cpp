@@ -1,0 +1,9 @@
+#include "LinkTraceCommand.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return tunbox::RunLinkTrace(args, std::cout, std::cerr);
+}
