@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tunbox {
 
 QString OutputTitle(int output)
@@ -66,6 +68,8 @@ QGroupBox* BuildBindingGroup(OutputControls& controls, const QString& title,
     grid->setVerticalSpacing(1);
     controls.bindings.clear();
     controls.bindings.reserve(static_cast<size_t>(count));
+    controls.bindingNumbers.clear();
+    controls.bindingNumbers.reserve(static_cast<size_t>(count));
     const QString owner = OutputTitle(controls.output);
     for (int n = 1; n <= count; ++n) {
         const int column = (n - 1) / rows;
@@ -80,6 +84,7 @@ QGroupBox* BuildBindingGroup(OutputControls& controls, const QString& title,
         grid->addWidget(number, row, column * 2);
         grid->addWidget(box, row, column * 2 + 1);
         controls.bindings.push_back(box);
+        controls.bindingNumbers.push_back(number);
     }
     // Keep the columns apart so a number clearly belongs to the box on its right.
     const int columns = (count + rows - 1) / rows;
@@ -166,6 +171,18 @@ QGroupBox* BuildExtrasGroup(OutputControls& controls, const ExtrasNames& names,
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(5, 1);
     return group;
+}
+
+void AlignModeGroups(std::array<OutputControls, 3>& outputs)
+{
+    int width = 0;
+    for (OutputControls& controls : outputs) {
+        controls.modeGroup->setMinimumWidth(0);
+        const QGroupBox* group = controls.modeGroup;
+        width = std::max({width, group->sizeHint().width(), group->minimumSizeHint().width()});
+    }
+    for (OutputControls& controls : outputs)
+        controls.modeGroup->setMinimumWidth(width);
 }
 
 void ArrangeOutputTab(QWidget* tab, QGroupBox* mode, QGroupBox* events, QGroupBox* bindings,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PageControls.h"
+
 #include <QString>
 
 #include <array>
@@ -31,6 +33,7 @@ struct OutputControls {
     QGroupBox* modeGroup = nullptr; // the working-mode frame
     QButtonGroup* modeButtons = nullptr; // ids 0..6 = mode index
     std::vector<QCheckBox*> bindings;    // partition or source n at [n - 1]
+    std::vector<QLabel*> bindingNumbers; // the number label beside each binding box
     std::vector<QCheckBox*> events;      // in the order of the page's event table
     QComboBox* openTime = nullptr;
     QComboBox* closeTime = nullptr;
@@ -38,6 +41,14 @@ struct OutputControls {
     QComboBox* inversion = nullptr;
     QComboBox* control = nullptr;   // kept for the layout, hidden and never used
     QLabel* controlLabel = nullptr;
+
+    // The four lists in OptionList order, and which items each one holds now.
+    std::array<QComboBox*, OptionListCount> Lists() const
+    {
+        return {openTime, closeTime, duration, inversion};
+    }
+    std::array<ListKind, OptionListCount> shownKinds = {ListKind::Empty, ListKind::Empty,
+                                                        ListKind::Empty, ListKind::Inversion};
 };
 
 // Name prefixes of the four lists of the "Дополнительно:" group and the hidden
@@ -78,6 +89,10 @@ QGroupBox* BuildEventGroup(OutputControls& controls,
 // with its label on the left, and the hidden, disabled control list.
 QGroupBox* BuildExtrasGroup(OutputControls& controls, const ExtrasNames& names,
                             QWidget* parent);
+
+// Gives the mode frames of all tabs the width of the widest, so the groups
+// beside them do not move when the user switches tabs.
+void AlignModeGroups(std::array<OutputControls, 3>& outputs);
 
 // Lays the four groups out on an output tab: the mode and the events on top,
 // the bindings and the lists below.

@@ -1,6 +1,14 @@
 #include "ui/settings/RpuSettingsPage.h"
 
+#include "app/MessageTable.h"
+#include "ui/settings/ControlProjection.h"
+
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QComboBox>
+#include <QLabel>
 #include <QGroupBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -9,7 +17,8 @@ namespace tunbox {
 
 namespace {
 
-// Event boxes of an output tab: left column top to bottom, then the right one.
+// Event boxes of an output tab: left column top to bottom, then the right one
+// (the order of RpuEvent).
 constexpr std::array<EventBoxSpec, 12> kEventBoxes = {{
     {"AlarmEventRPU", "Тревога/пожар", true, true},
     {"ErrorFireRPU", "Неисправность (пожар ИИ)", false, true},
@@ -30,12 +39,25 @@ constexpr ExtrasNames kExtrasNames = {"TimeRzmkRPU", "TimeZmkRPU", "TimePeriodRP
 
 constexpr std::array<const char*, 3> kTabNames = {"TabSheet2", "TabSheet3", "TabSheet4"};
 
-// Only "Звуковой", "Тревога" and "Специальный" can be chosen on this page.
-constexpr unsigned kUsableModes = (1u << 3) | (1u << 4) | (1u << 6);
+unsigned UsableModes()
+{
+    unsigned modes = 0;
+    for (int m = 0; m < RpuModeCount; ++m)
+        if (RpuModeButtonEnabled(m))
+            modes |= 1u << m;
+    return modes;
+}
 
 } // namespace
 
-RpuSettingsPage::RpuSettingsPage(QWidget* parent) : QWidget(parent)
+RpuSettingsPage::RpuSettingsPage(QWidget* parent)
+    : RpuSettingsPage(*new RpuPageModel, parent)
+{
+    model_->setParent(this);
+}
+
+RpuSettingsPage::RpuSettingsPage(RpuPageModel& model, QWidget* parent)
+    : QWidget(parent), model_(&model), lookup_([](int id) { return Msg(id); })
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -43,14 +65,77 @@ RpuSettingsPage::RpuSettingsPage(QWidget* parent) : QWidget(parent)
     tabs_->setObjectName(QStringLiteral("ReleOKPageCRPU"));
     layout->addWidget(tabs_);
     for (int o = 1; o <= 3; ++o) {
-        QWidget* tab = BuildOutputTab(o);
-        tabs_->addTab(tab, OutputTitle(o));
+        tabs_->addTab(BuildOutputTab(o), OutputTitle(o));
+        ConnectOutput(o);
     }
+    AlignModeGroups(outputs_);
+    connect(model_, &RpuPageModel::StateChanged, this, [this] { Refresh(); });
+    Refresh();
+}
+
+void RpuSettingsPage::SetMessageLookup(MessageLookup lookup)
+{
+    lookup_ = std::move(lookup);
+    RefreshTexts();
+}
+
+void RpuSettingsPage::RefreshTexts()
+{
+    Refresh(true);
+}
+
+UnpackResult RpuSettingsPage::UnpackRpuImage(std::span<const quint32> block, ProcessEnd& end)
+{
+    return model_->Unpack(block, end);
+}
+
+bool RpuSettingsPage::PackRpuImage(std::span<quint32> block) const
+{
+    return model_->Pack(block);
+}
+
+void RpuSettingsPage::ApplyFactoryDefaults()
+{
+    model_->ApplyFactoryDefaults();
 }
 
 const OutputControls& RpuSettingsPage::Output(int output) const
 {
     return outputs_.at(static_cast<size_t>(output - 1));
+}
+
+void RpuSettingsPage::RadioButton_ReleWorkModeRPUClick(QObject* sender)
+{
+    if (!sender)
+        return;
+    // The output is the digit after "RadioButton" in the sender's name; the
+    // outputs are tried in order and the last match counts.
+    int output = 0;
+    for (int o = 1; o <= 3; ++o)
+        if (sender->objectName().contains(QStringLiteral("RadioButton%1").arg(o)))
+            output = o;
+    if (output == 0)
+        return;
+    const OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
+    // The first checked button of the output, found by its name.
+    for (int m = 1; m <= RpuModeCount; ++m) {
+        auto* button = controls.modeGroup->findChild<QAbstractButton*>(
+            QStringLiteral("RadioButton%1%2").arg(output).arg(m));
+        if (button && button->isChecked()) {
+            // Code may check a button the user cannot; the page then shows that
+            // mode, so the model records it too (its rule does nothing for it).
+            if (!model_->ForceMode(output, m - 1))
+                Refresh();
+            return;
+        }
+    }
+}
+
+void RpuSettingsPage::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        AlignModeGroups(outputs_);
 }
 
 QWidget* RpuSettingsPage::BuildOutputTab(int output)
@@ -64,16 +149,66 @@ QWidget* RpuSettingsPage::BuildOutputTab(int output)
     const QString modeTitle = output == 3 ? QStringLiteral("Режим работы выхода ОК")
                                           : QStringLiteral("Режим работы реле");
     QGroupBox* mode = BuildModeGroup(controls, QStringLiteral("GrB_ReleWorkModeRPU%1").arg(output),
-                                     modeTitle, "RadioButton", kUsableModes, tab);
-
+                                     modeTitle, "RadioButton", UsableModes(), tab);
     QGroupBox* bindings =
         BuildBindingGroup(controls, QStringLiteral("Привязка к источникам информации (ИИ) №:"),
-                          "privrelrpu", 48, 8, QStringLiteral("источник"), tab);
+                          "privrelrpu", SourceCount, 8, QStringLiteral("источник"), tab);
     QGroupBox* events = BuildEventGroup(controls, kEventBoxes, tab);
     QGroupBox* extras = BuildExtrasGroup(controls, kExtrasNames, tab);
-
     ArrangeOutputTab(tab, mode, events, bindings, extras);
     return tab;
+}
+
+void RpuSettingsPage::ConnectOutput(int output)
+{
+    const OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
+    // A click on the button already checked is no change of mode and keeps the
+    // output's other settings; the rule runs only when the mode changes.
+    connect(controls.modeButtons, &QButtonGroup::idClicked, this, [this, output](int mode) {
+        if (mode != model_->State().Output(output).mode)
+            RadioButton_ReleWorkModeRPUClick(
+                outputs_[static_cast<size_t>(output - 1)].modeButtons->button(mode));
+    });
+    for (int e = 0; e < RpuEventCount; ++e) {
+        connect(controls.events[static_cast<size_t>(e)], &QCheckBox::clicked, this,
+                [this, output, e](bool checked) {
+                    if (!model_->SetEventChecked(output, static_cast<RpuEvent>(e), checked))
+                        Refresh();
+                });
+    }
+    for (int n = 1; n <= SourceCount; ++n) {
+        connect(controls.bindings[static_cast<size_t>(n - 1)], &QCheckBox::clicked, this,
+                [this, output, n](bool checked) {
+                    if (!model_->SetBindingChecked(output, n, checked))
+                        Refresh();
+                });
+    }
+    const auto lists = controls.Lists();
+    for (int l = 0; l < OptionListCount; ++l) {
+        connect(lists[static_cast<size_t>(l)], &QComboBox::activated, this,
+                [this, output, l](int index) {
+                    if (!model_->SetListIndex(output, static_cast<OptionList>(l), index))
+                        Refresh();
+                });
+    }
+}
+
+void RpuSettingsPage::Refresh(bool refillLists)
+{
+    for (OutputControls& controls : outputs_) {
+        const RpuOutputState& state = model_->State().Output(controls.output);
+        ShowMode(controls.modeButtons, state.mode);
+        for (size_t e = 0; e < controls.events.size(); ++e)
+            ShowCheck(controls.events[e], state.events[e]);
+        for (size_t n = 0; n < controls.bindings.size(); ++n) {
+            ShowCheck(controls.bindings[n], state.sources[n]);
+            controls.bindingNumbers[n]->setEnabled(state.sources[n].enabled);
+        }
+        const auto lists = controls.Lists();
+        for (size_t l = 0; l < lists.size(); ++l)
+            ShowList(lists[l], controls.shownKinds[l], state.lists[l], controls.output, lookup_,
+                     refillLists);
+    }
 }
 
 } // namespace tunbox

@@ -1,7 +1,14 @@
 #include "ui/settings/RtrSettingsPage.h"
 
+#include "app/MessageTable.h"
+#include "ui/settings/ControlProjection.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QComboBox>
+#include <QLabel>
 #include <QGroupBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -10,7 +17,8 @@ namespace tunbox {
 
 namespace {
 
-// Event boxes of an output tab: left column top to bottom, then the right one.
+// Event boxes of an output tab: left column top to bottom, then the right one
+// (the order of RtrEvent).
 constexpr std::array<EventBoxSpec, 12> kEventBoxes = {{
     {"AlarmEvent", "Тревога/пожар (разделы)", true, true},
     {"BoxDamage", "Вскрытие (разделы)", false, true},
@@ -33,7 +41,14 @@ constexpr std::array<const char*, 3> kTabNames = {"Rele1TabSh", "Rele2TabSh", "O
 
 } // namespace
 
-RtrSettingsPage::RtrSettingsPage(QWidget* parent) : QWidget(parent)
+RtrSettingsPage::RtrSettingsPage(QWidget* parent)
+    : RtrSettingsPage(*new RtrPageModel, parent)
+{
+    model_->setParent(this);
+}
+
+RtrSettingsPage::RtrSettingsPage(RtrPageModel& model, QWidget* parent)
+    : QWidget(parent), model_(&model), lookup_([](int id) { return Msg(id); })
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -41,14 +56,71 @@ RtrSettingsPage::RtrSettingsPage(QWidget* parent) : QWidget(parent)
     tabs_->setObjectName(QStringLiteral("ReleOKPageC"));
     layout->addWidget(tabs_);
     for (int o = 1; o <= 3; ++o) {
-        QWidget* tab = BuildOutputTab(o);
-        tabs_->addTab(tab, OutputTitle(o));
+        tabs_->addTab(BuildOutputTab(o), OutputTitle(o));
+        ConnectOutput(o);
     }
+    AlignModeGroups(outputs_);
+    connect(model_, &RtrPageModel::StateChanged, this, [this] { Refresh(); });
+    Refresh();
+}
+
+void RtrSettingsPage::SetContextSource(std::function<UnitContext()> source)
+{
+    model_->SetContextSource(std::move(source));
+}
+
+void RtrSettingsPage::SetMessageLookup(MessageLookup lookup)
+{
+    lookup_ = std::move(lookup);
+    RefreshTexts();
+}
+
+void RtrSettingsPage::RefreshTexts()
+{
+    Refresh(true);
+}
+
+UnpackResult RtrSettingsPage::UnpackReleImage(std::span<const quint32> block, ProcessEnd& end)
+{
+    return model_->Unpack(block, end);
+}
+
+bool RtrSettingsPage::PackReleImage(std::span<quint32> block) const
+{
+    return model_->Pack(block);
+}
+
+void RtrSettingsPage::ApplyFactoryDefaults()
+{
+    model_->ApplyFactoryDefaults();
 }
 
 const OutputControls& RtrSettingsPage::Output(int output) const
 {
     return outputs_.at(static_cast<size_t>(output - 1));
+}
+
+void RtrSettingsPage::ReleWorkMode1Click(QObject* sender)
+{
+    if (!sender)
+        return;
+    for (const OutputControls& controls : outputs_) {
+        if (sender->objectName() != QStringLiteral("ReleWorkMode%1").arg(controls.output))
+            continue;
+        const int mode = controls.modeButtons->checkedId();
+        if (mode < 0 || mode > 6)
+            return;
+        if (!model_->SetMode(controls.output, mode))
+            Refresh();
+        return;
+    }
+}
+
+void RtrSettingsPage::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        AlignModeGroups(outputs_);
 }
 
 QWidget* RtrSettingsPage::BuildOutputTab(int output)
@@ -63,15 +135,64 @@ QWidget* RtrSettingsPage::BuildOutputTab(int output)
                                           : QStringLiteral("Режим работы реле:");
     QGroupBox* mode = BuildModeGroup(controls, QStringLiteral("ReleWorkMode%1").arg(output),
                                      modeTitle, nullptr, 0x7Fu, tab);
-    controls.modeButtons->button(0)->setChecked(true);
-
     QGroupBox* bindings = BuildBindingGroup(controls, QStringLiteral("Привязки к разделам:"),
-                                            "privrele", 16, 4, QStringLiteral("раздел"), tab);
+                                            "privrele", PartitionCount, 4,
+                                            QStringLiteral("раздел"), tab);
     QGroupBox* events = BuildEventGroup(controls, kEventBoxes, tab);
     QGroupBox* extras = BuildExtrasGroup(controls, kExtrasNames, tab);
-
     ArrangeOutputTab(tab, mode, events, bindings, extras);
     return tab;
+}
+
+void RtrSettingsPage::ConnectOutput(int output)
+{
+    const OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
+    // A click on the entry already selected is no change of mode and keeps the
+    // output's other settings; the rule runs only when the entry changes.
+    connect(controls.modeButtons, &QButtonGroup::idClicked, this, [this, output](int mode) {
+        if (mode != model_->State().Output(output).mode)
+            ReleWorkMode1Click(outputs_[static_cast<size_t>(output - 1)].modeGroup);
+    });
+    for (int e = 0; e < RtrEventCount; ++e) {
+        connect(controls.events[static_cast<size_t>(e)], &QCheckBox::clicked, this,
+                [this, output, e](bool checked) {
+                    if (!model_->SetEventChecked(output, static_cast<RtrEvent>(e), checked))
+                        Refresh();
+                });
+    }
+    for (int p = 1; p <= PartitionCount; ++p) {
+        connect(controls.bindings[static_cast<size_t>(p - 1)], &QCheckBox::clicked, this,
+                [this, output, p](bool checked) {
+                    if (!model_->SetBindingChecked(output, p, checked))
+                        Refresh();
+                });
+    }
+    const auto lists = controls.Lists();
+    for (int l = 0; l < OptionListCount; ++l) {
+        connect(lists[static_cast<size_t>(l)], &QComboBox::activated, this,
+                [this, output, l](int index) {
+                    if (!model_->SetListIndex(output, static_cast<OptionList>(l), index))
+                        Refresh();
+                });
+    }
+}
+
+void RtrSettingsPage::Refresh(bool refillLists)
+{
+    for (OutputControls& controls : outputs_) {
+        const RtrOutputState& state = model_->State().Output(controls.output);
+        ShowMode(controls.modeButtons, state.mode);
+        for (size_t e = 0; e < controls.events.size(); ++e)
+            ShowCheck(controls.events[e], state.events[e]);
+        for (size_t p = 0; p < controls.bindings.size(); ++p) {
+            ShowCheck(controls.bindings[p], state.partitions[p]);
+            controls.bindingNumbers[p]->setEnabled(state.partitions[p].enabled);
+        }
+        const auto lists = controls.Lists();
+        for (size_t l = 0; l < lists.size(); ++l)
+            ShowList(lists[l], controls.shownKinds[l], state.lists[l], controls.output, lookup_,
+                     refillLists);
+    }
 }
 
 } // namespace tunbox

@@ -1,11 +1,15 @@
 // Renders both settings pages, each output tab, to PNG files in the folder given
-// as the only argument, at the size the main window gives its page area.
+// as the only argument, at the size the main window gives its page area: first
+// as the window first shows them, then after the factory defaults.
+#include "app/BuiltInMessages.h"
+#include "app/MessageTable.h"
 #include "ui/settings/RpuSettingsPage.h"
 #include "ui/settings/RtrSettingsPage.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLocale>
 #include <QTabWidget>
 
 #include <cstdio>
@@ -23,26 +27,34 @@ void RenderTabs(Page& page, const QString& folder, const QString& stem)
     }
 }
 
+template <typename Page>
+void RenderStates(Page& page, const QString& folder, const QString& name)
+{
+    page.resize(660, 515);
+    page.show();
+    std::printf("%s size hint %dx%d\n", qPrintable(name), page.sizeHint().width(),
+                page.sizeHint().height());
+    RenderTabs(page, folder, name + QStringLiteral("-initial"));
+    page.ApplyFactoryDefaults();
+    RenderTabs(page, folder, name + QStringLiteral("-defaults"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
+        tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));
+
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    const QSize pageArea(660, 515);
     tunbox::RtrSettingsPage rtr;
-    rtr.resize(pageArea);
-    rtr.show();
-    std::printf("rtr size hint %dx%d\n", rtr.sizeHint().width(), rtr.sizeHint().height());
-    RenderTabs(rtr, folder, QStringLiteral("rtr-initial"));
-
+    RenderStates(rtr, folder, QStringLiteral("rtr"));
     tunbox::RpuSettingsPage rpu;
-    rpu.resize(pageArea);
-    rpu.show();
-    std::printf("rpu size hint %dx%d\n", rpu.sizeHint().width(), rpu.sizeHint().height());
-    RenderTabs(rpu, folder, QStringLiteral("rpu-initial"));
+    RenderStates(rpu, folder, QStringLiteral("rpu"));
     return 0;
 }
