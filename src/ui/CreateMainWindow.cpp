@@ -1,0 +1,32 @@
+#include "app/ProgramPaths.h"
+#include "link/TransportFactory.h"
+#include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace tunbox {
+namespace {
+
+struct ProgramServices {
+    std::unique_ptr<Transport> transport = CreateTransport();
+    QtDialogs dialogs;
+};
+
+} // namespace
+
+std::unique_ptr<QWidget> CreateMainWindow()
+{
+    // The program's files live beside it, and relative names start there too.
+    const QString programDir
+        = Program().executable.isEmpty() ? QCoreApplication::applicationDirPath() : Program().Folder();
+    QDir::setCurrent(programDir);
+    auto services = std::make_shared<ProgramServices>();
+    auto window = std::make_unique<MainWindow>(WindowServices{*services->transport, services->dialogs, programDir});
+    services->dialogs.SetOwner(window.get());
+    window->KeepAlive(services);
+    return window;
+}
+
+} // namespace tunbox

@@ -1,0 +1,115 @@
+#include "ui/QtDialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace tunbox {
+
+QtFileFilter ToQtFileFilter(const QString& pairs, int filterIndex)
+{
+    QtFileFilter result;
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        // Qt reads the patterns from the brackets of the description.
+        if (!description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (%1)").arg(QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' ')));
+        result.filters.append(description);
+    }
+    if (!result.filters.isEmpty()) {
+        const qsizetype index = filterIndex >= 1 && filterIndex <= result.filters.size() ? filterIndex - 1 : 0;
+        result.selected = result.filters[index];
+    }
+    return result;
+}
+
+QtDialogs::QtDialogs(QWidget* owner) : owner_(owner) {}
+
+QtDialogs::~QtDialogs()
+{
+    SetHourglass(false);
+}
+
+void QtDialogs::SetOwner(QWidget* owner)
+{
+    owner_ = owner;
+}
+
+MessageAnswer QtDialogs::ShowMessage(const QString& caption, const QString& text, MessageIcon icon,
+                                     MessageButtons buttons)
+{
+    QMessageBox::Icon boxIcon = QMessageBox::Information;
+    switch (icon) {
+    case MessageIcon::Error: boxIcon = QMessageBox::Critical; break;
+    case MessageIcon::Warning: boxIcon = QMessageBox::Warning; break;
+    case MessageIcon::Question: boxIcon = QMessageBox::Question; break;
+    case MessageIcon::Information: boxIcon = QMessageBox::Information; break;
+    }
+    const bool question = buttons == MessageButtons::YesNo;
+    QMessageBox box(boxIcon, caption, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    owner_.data());
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    const int answer = box.exec();
+    if (!question)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+QString QtDialogs::GetOpenFileName(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, false);
+}
+
+QString QtDialogs::GetSaveFileName(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, true);
+}
+
+QString QtDialogs::RunFileDialog(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(owner_.data(), request.title, request.initialFolder);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+
+    QtFileFilter filter = ToQtFileFilter(request.filter, request.filterIndex);
+    const bool namePattern = request.fileName.contains(QLatin1Char('*')) || request.fileName.contains(QLatin1Char('?'));
+    if (namePattern) {
+        // A proposed name with wildcards narrows the listing to the names that fit.
+        const QString entry = QStringLiteral("%1 (%1)").arg(request.fileName);
+        filter.filters.prepend(entry);
+        filter.selected = entry;
+    }
+    if (!filter.filters.isEmpty()) {
+        dialog.setNameFilters(filter.filters);
+        dialog.selectNameFilter(filter.selected);
+    }
+    if (!namePattern && !request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogs::SetHourglass(bool on)
+{
+    if (on == hourglass_)
+        return;
+    hourglass_ = on;
+    if (on)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+bool QtDialogs::OpenUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace tunbox
