@@ -13,16 +13,14 @@ namespace {
 // before the answer.
 constexpr int StepPauseMs = 10;
 
-int Percent(std::size_t done, std::size_t total)
-{
+int Percent(std::size_t done, std::size_t total) {
     return static_cast<int>(100 * done / total);
 }
 
 } // namespace
 
 WriteResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
-                        std::uint8_t blockAddress, const std::vector<std::uint32_t>& data)
-{
+                        std::uint8_t blockAddress, const std::vector<std::uint32_t>& data) {
     const std::size_t n = BlockLength * blockCount;
     if (data.size() < n)
         return WriteResult::CommandFailed;
@@ -88,8 +86,7 @@ WriteResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t block
 }
 
 ReadResult ReadBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
-                      std::uint8_t blockAddress, std::vector<std::uint32_t>& data)
-{
+                      std::uint8_t blockAddress, std::vector<std::uint32_t>& data) {
     const std::size_t n = BlockLength * blockCount;
     if (!SendFrame(transport, BuildCommandFrame(CmdReadBlocks, blockCount, blockAddress)))
         return ReadResult::CommandFailed;

@@ -21,11 +21,11 @@ inline constexpr std::uint8_t SettingsBlockCount = 1;
 // CRC-16 of mark and data (low, high).
 
 enum class WriteResult : int {
-    Ok = 0,           // data sent and accepted by the unit
+    Ok = 0,            // data sent and accepted by the unit
     CommandFailed = 1, // a byte of the command frame could not be written
-    AnswerFailed = 2, // a byte of the unit's answer could not be read
-    Rejected = 3,     // the unit refused the data (answer byte 3 not 0)
-    StreamFailed = 4, // a byte or packet of the data stream could not be written
+    AnswerFailed = 2,  // a byte of the unit's answer could not be read
+    Rejected = 3,      // the unit refused the data (answer byte 3 not 0)
+    StreamFailed = 4,  // a byte or packet of the data stream could not be written
 };
 
 enum class ReadResult : int {

@@ -2,8 +2,7 @@
 
 namespace tunbox {
 
-void Crc16Update(std::uint16_t& crc, std::uint8_t byte)
-{
+void Crc16Update(std::uint16_t& crc, std::uint8_t byte) {
     for (int bit = 0; bit < 8; ++bit) {
         const bool carry = ((byte ^ crc) & 1u) != 0;
         crc = static_cast<std::uint16_t>(crc >> 1);
@@ -13,8 +12,7 @@ void Crc16Update(std::uint16_t& crc, std::uint8_t byte)
     }
 }
 
-std::uint16_t Crc16Of(std::span<const std::uint8_t> bytes)
-{
+std::uint16_t Crc16Of(std::span<const std::uint8_t> bytes) {
     std::uint16_t crc = 0;
     for (std::uint8_t byte : bytes)
         Crc16Update(crc, byte);

@@ -9,16 +9,14 @@ constexpr int PacketGroupPauseMs = 10; // after every fourth packet
 constexpr int LastBytePauseMs = 10;    // between the last two bytes
 constexpr int AnswerPauseMs = 25;      // before the unit's verdict is read
 
-std::uint8_t LowByte(std::uint32_t value)
-{
+std::uint8_t LowByte(std::uint32_t value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
 
 } // namespace
 
 UploadResult UploadFirmware(Transport& transport, LinkHost& host,
-                            const std::vector<std::uint32_t>& image, std::size_t size)
-{
+                            const std::vector<std::uint32_t>& image, std::size_t size) {
     if (size > image.size())
         return UploadResult::WriteFailed;
 
@@ -57,8 +55,8 @@ UploadResult UploadFirmware(Transport& transport, LinkHost& host,
         if (stepCounter >= 7) {
             stepCounter = -1;
             // 64-bit so that no image size can overflow the percentage.
-            const auto percent = static_cast<int>((100 * static_cast<std::uint64_t>(i) + 100)
-                                                  / (static_cast<std::uint64_t>(size) + 7));
+            const auto percent = static_cast<int>((100 * static_cast<std::uint64_t>(i) + 100) /
+                                                  (static_cast<std::uint64_t>(size) + 7));
             host.SetProgress(percent);
             host.ProcessEvents();
             host.ShowStatus(MsgWritingFirmware, percent);

@@ -1,9 +1,10 @@
 #include "link/LibusbTransport.h"
 
+#include "link/UsbReceiveBuffer.h"
+
 #include <libusb.h>
 
 #include <algorithm>
-#include <deque>
 
 namespace tunbox {
 
@@ -20,7 +21,7 @@ struct LibusbTransport::Impl {
 
     unsigned deviceCount = 0;
     std::string openError;
-    std::deque<std::uint8_t> received;
+    UsbReceiveBuffer received{[this](std::vector<std::uint8_t>& bytes) { return Receive(bytes); }};
 
     bool EnsureContext();
     unsigned CountUnits(libusb_device** single);
@@ -28,11 +29,10 @@ struct LibusbTransport::Impl {
     bool FindBulkEndpoints(libusb_device* device, int& interfaceNumber, int& altSetting);
     void Close();
     bool Write(const std::uint8_t* bytes, int length);
-    bool Fill();
+    bool Receive(std::vector<std::uint8_t>& bytes);
 };
 
-bool LibusbTransport::Impl::EnsureContext()
-{
+bool LibusbTransport::Impl::EnsureContext() {
     if (!contextTried) {
         contextTried = true;
         if (libusb_init(&context) != LIBUSB_SUCCESS)
@@ -43,8 +43,7 @@ bool LibusbTransport::Impl::EnsureContext()
 
 // Counts the devices whose ids are in the list; when there is exactly one,
 // `single` receives it with a reference the caller must drop.
-unsigned LibusbTransport::Impl::CountUnits(libusb_device** single)
-{
+unsigned LibusbTransport::Impl::CountUnits(libusb_device** single) {
     *single = nullptr;
     libusb_device** list = nullptr;
     const ssize_t total = libusb_get_device_list(context, &list);
@@ -69,8 +68,7 @@ unsigned LibusbTransport::Impl::CountUnits(libusb_device** single)
 }
 
 bool LibusbTransport::Impl::FindBulkEndpoints(libusb_device* device, int& interfaceNumber,
-                                              int& altSetting)
-{
+                                              int& altSetting) {
     libusb_config_descriptor* config = nullptr;
     if (libusb_get_active_config_descriptor(device, &config) != LIBUSB_SUCCESS)
         return false;
@@ -84,7 +82,8 @@ bool LibusbTransport::Impl::FindBulkEndpoints(libusb_device* device, int& interf
             int inSize = 0;
             for (int e = 0; e < setting.bNumEndpoints; ++e) {
                 const libusb_endpoint_descriptor& endpoint = setting.endpoint[e];
-                if ((endpoint.bmAttributes & LIBUSB_TRANSFER_TYPE_MASK) != LIBUSB_TRANSFER_TYPE_BULK)
+                if ((endpoint.bmAttributes & LIBUSB_TRANSFER_TYPE_MASK) !=
+                    LIBUSB_TRANSFER_TYPE_BULK)
                     continue;
                 if ((endpoint.bEndpointAddress & LIBUSB_ENDPOINT_DIR_MASK) == LIBUSB_ENDPOINT_IN) {
                     if (in == 0) {
@@ -109,8 +108,7 @@ bool LibusbTransport::Impl::FindBulkEndpoints(libusb_device* device, int& interf
     return found;
 }
 
-void LibusbTransport::Impl::OpenPipes(libusb_device* device)
-{
+void LibusbTransport::Impl::OpenPipes(libusb_device* device) {
     int rc = libusb_open(device, &handle);
     if (rc != LIBUSB_SUCCESS) {
         handle = nullptr;
@@ -138,8 +136,7 @@ void LibusbTransport::Impl::OpenPipes(libusb_device* device)
     }
 }
 
-void LibusbTransport::Impl::Close()
-{
+void LibusbTransport::Impl::Close() {
     if (handle != nullptr) {
         if (claimedInterface >= 0)
             libusb_release_interface(handle, claimedInterface);
@@ -147,50 +144,43 @@ void LibusbTransport::Impl::Close()
     }
     handle = nullptr;
     claimedInterface = -1;
-    received.clear();
+    received.Clear();
 }
 
-bool LibusbTransport::Impl::Write(const std::uint8_t* bytes, int length)
-{
+bool LibusbTransport::Impl::Write(const std::uint8_t* bytes, int length) {
     if (handle == nullptr)
         return false;
     int transferred = 0;
-    const int rc = libusb_bulk_transfer(handle, outEndpoint, const_cast<std::uint8_t*>(bytes), length,
-                                        &transferred, TransferTimeoutMs);
+    const int rc = libusb_bulk_transfer(handle, outEndpoint, const_cast<std::uint8_t*>(bytes),
+                                        length, &transferred, TransferTimeoutMs);
     return rc == LIBUSB_SUCCESS && transferred == length;
 }
 
-// Appends the next USB packet from the unit to the receive buffer. Asking for
-// one whole max-size packet lets each transfer end as soon as the unit sends
-// anything; a time-out or error with nothing received is a failure.
-bool LibusbTransport::Impl::Fill()
-{
+// Receives the next USB packet from the unit. Asking for one whole max-size
+// packet lets each transfer end as soon as the unit sends anything; bytes that
+// arrived before a time-out are kept, a transfer with nothing is a failure.
+bool LibusbTransport::Impl::Receive(std::vector<std::uint8_t>& bytes) {
     if (handle == nullptr)
         return false;
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(inPacketSize));
+    bytes.resize(static_cast<std::size_t>(inPacketSize));
     int transferred = 0;
-    const int rc = libusb_bulk_transfer(handle, inEndpoint, buffer.data(), inPacketSize,
+    const int rc = libusb_bulk_transfer(handle, inEndpoint, bytes.data(), inPacketSize,
                                         &transferred, TransferTimeoutMs);
-    if (transferred > 0)
-        received.insert(received.end(), buffer.begin(), buffer.begin() + transferred);
+    bytes.resize(static_cast<std::size_t>(std::max(transferred, 0)));
     return (rc == LIBUSB_SUCCESS || rc == LIBUSB_ERROR_TIMEOUT) && transferred > 0;
 }
 
-LibusbTransport::LibusbTransport(std::vector<UsbId> ids)
-    : impl_(std::make_unique<Impl>())
-{
+LibusbTransport::LibusbTransport(std::vector<UsbId> ids) : impl_(std::make_unique<Impl>()) {
     impl_->ids = std::move(ids);
 }
 
-LibusbTransport::~LibusbTransport()
-{
+LibusbTransport::~LibusbTransport() {
     impl_->Close();
     if (impl_->context != nullptr)
         libusb_exit(impl_->context);
 }
 
-bool LibusbTransport::OpenUnit()
-{
+bool LibusbTransport::OpenUnit() {
     // Pipes of an earlier open are released first; a new open always starts
     // from a clean state.
     impl_->Close();
@@ -212,60 +202,39 @@ bool LibusbTransport::OpenUnit()
     return true;
 }
 
-void LibusbTransport::CloseUnit()
-{
+void LibusbTransport::CloseUnit() {
     impl_->Close();
 }
 
-bool LibusbTransport::WriteByte(std::uint8_t byte)
-{
+bool LibusbTransport::WriteByte(std::uint8_t byte) {
     return impl_->Write(&byte, 1);
 }
 
-bool LibusbTransport::WritePacket(const std::uint8_t (&packet)[PacketLength])
-{
+bool LibusbTransport::WritePacket(const std::uint8_t (&packet)[PacketLength]) {
     return impl_->Write(packet, static_cast<int>(PacketLength));
 }
 
-bool LibusbTransport::ReadByte(std::uint8_t& byte)
-{
-    if (impl_->received.empty() && !impl_->Fill())
-        return false;
-    byte = impl_->received.front();
-    impl_->received.pop_front();
-    return true;
+bool LibusbTransport::ReadByte(std::uint8_t& byte) {
+    return impl_->received.ReadByte(byte);
 }
 
-bool LibusbTransport::ReadPacket(std::uint8_t (&packet)[PacketLength])
-{
-    while (impl_->received.size() < PacketLength) {
-        if (!impl_->Fill())
-            return false;
-    }
-    for (std::uint8_t& byte : packet) {
-        byte = impl_->received.front();
-        impl_->received.pop_front();
-    }
-    return true;
+bool LibusbTransport::ReadPacket(std::uint8_t (&packet)[PacketLength]) {
+    return impl_->received.ReadPacket(packet);
 }
 
-void LibusbTransport::FlushWritePipe()
-{
+void LibusbTransport::FlushWritePipe() {
     // Every write is complete when its transfer returns; nothing is held back.
 }
 
-void LibusbTransport::FlushReadPipe()
-{
-    impl_->received.clear();
+void LibusbTransport::FlushReadPipe() {
+    impl_->received.Clear();
 }
 
-unsigned LibusbTransport::DeviceCount() const
-{
+unsigned LibusbTransport::DeviceCount() const {
     return impl_->deviceCount;
 }
 
-std::string LibusbTransport::OpenErrorText() const
-{
+std::string LibusbTransport::OpenErrorText() const {
     return impl_->openError;
 }
 

@@ -15,7 +15,7 @@ namespace tunbox {
 // while the link reads single bytes and 64-byte packets, so received data goes
 // through a buffer that FlushReadPipe empties.
 class LibusbTransport final : public Transport {
-public:
+  public:
     // Longest wait of any single USB transfer. A transfer that takes longer
     // fails like any other failed read or write, so a silent unit cannot
     // freeze the window.
@@ -37,7 +37,7 @@ public:
     unsigned DeviceCount() const override;
     std::string OpenErrorText() const override;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

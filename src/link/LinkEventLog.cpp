@@ -2,8 +2,7 @@
 
 namespace tunbox {
 
-std::string HexBytes(std::span<const std::uint8_t> bytes)
-{
+std::string HexBytes(std::span<const std::uint8_t> bytes) {
     static constexpr char Digits[] = "0123456789abcdef";
     std::string text;
     text.reserve(bytes.size() * 2);

@@ -3,16 +3,16 @@
 namespace tunbox {
 
 // Status messages the exchanges report while they run (catalogue ids).
-inline constexpr int MsgWritingParameters = 10051;  // "...%d %%" block write
-inline constexpr int MsgReadingParameters = 10055;  // "...%d %%" block read
-inline constexpr int MsgParametersRead = 10057;     // block read succeeded, no number
-inline constexpr int MsgWritingFirmware = 10022;    // "...%d %%" firmware upload
+inline constexpr int MsgWritingParameters = 10051; // "...%d %%" block write
+inline constexpr int MsgReadingParameters = 10055; // "...%d %%" block read
+inline constexpr int MsgParametersRead = 10057;    // block read succeeded, no number
+inline constexpr int MsgWritingFirmware = 10022;   // "...%d %%" firmware upload
 
 // What an exchange needs from whoever runs it: the window shows progress and
 // status texts, paces the transfer and keeps itself responsive; tests and the
 // trace tool record the calls instead.
 class LinkHost {
-public:
+  public:
     virtual ~LinkHost() = default;
 
     // Progress bar position, 0..100.

@@ -5,8 +5,7 @@
 namespace tunbox {
 
 OpenLinkResult OpenLink(Transport& transport, LinkHost& /*host*/, std::uint8_t command,
-                        UnitIdentity& identity)
-{
+                        UnitIdentity& identity) {
     const CommandFrame request = BuildCommandFrame(command, LinkInitParam, 0);
     transport.FlushWritePipe();
     transport.FlushReadPipe();
@@ -28,8 +27,7 @@ OpenLinkResult OpenLink(Transport& transport, LinkHost& /*host*/, std::uint8_t c
     return OpenLinkResult::Ok;
 }
 
-bool CloseLink(Transport& transport, LinkHost& /*host*/)
-{
+bool CloseLink(Transport& transport, LinkHost& /*host*/) {
     const CommandFrame request = BuildCommandFrame(CmdLink, LinkBreakParam, 0);
     transport.FlushWritePipe();
     transport.FlushReadPipe();

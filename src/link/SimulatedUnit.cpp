@@ -8,13 +8,9 @@
 
 namespace tunbox {
 
-SimulatedUnit::SimulatedUnit(std::uint8_t version)
-    : version_(version)
-{
-}
+SimulatedUnit::SimulatedUnit(std::uint8_t version) : version_(version) {}
 
-bool SimulatedUnit::OpenUnit()
-{
+bool SimulatedUnit::OpenUnit() {
     deviceCount_ = faults_.unitCount;
     if (deviceCount_ >= 2)
         open_ = false;
@@ -26,24 +22,20 @@ bool SimulatedUnit::OpenUnit()
     return true;
 }
 
-void SimulatedUnit::CloseUnit()
-{
+void SimulatedUnit::CloseUnit() {
     open_ = false;
 }
 
-unsigned SimulatedUnit::DeviceCount() const
-{
+unsigned SimulatedUnit::DeviceCount() const {
     return deviceCount_;
 }
 
-bool SimulatedUnit::CountWrite()
-{
+bool SimulatedUnit::CountWrite() {
     ++writeCalls_;
     return open_ && writeCalls_ != faults_.failWriteCall;
 }
 
-bool SimulatedUnit::CountRead()
-{
+bool SimulatedUnit::CountRead() {
     ++readCalls_;
     // A unit that has taken a whole image answers once the program starts
     // listening; it does so even if that read then fails.
@@ -52,16 +44,14 @@ bool SimulatedUnit::CountRead()
     return open_ && readCalls_ != faults_.failReadCall;
 }
 
-bool SimulatedUnit::WriteByte(std::uint8_t byte)
-{
+bool SimulatedUnit::WriteByte(std::uint8_t byte) {
     if (!CountWrite())
         return false;
     Receive(byte);
     return true;
 }
 
-bool SimulatedUnit::WritePacket(const std::uint8_t (&packet)[PacketLength])
-{
+bool SimulatedUnit::WritePacket(const std::uint8_t (&packet)[PacketLength]) {
     if (!CountWrite())
         return false;
     for (std::uint8_t byte : packet)
@@ -69,8 +59,7 @@ bool SimulatedUnit::WritePacket(const std::uint8_t (&packet)[PacketLength])
     return true;
 }
 
-bool SimulatedUnit::ReadByte(std::uint8_t& byte)
-{
+bool SimulatedUnit::ReadByte(std::uint8_t& byte) {
     if (!CountRead() || outgoing_.empty())
         return false;
     byte = outgoing_.front();
@@ -78,8 +67,7 @@ bool SimulatedUnit::ReadByte(std::uint8_t& byte)
     return true;
 }
 
-bool SimulatedUnit::ReadPacket(std::uint8_t (&packet)[PacketLength])
-{
+bool SimulatedUnit::ReadPacket(std::uint8_t (&packet)[PacketLength]) {
     if (!CountRead() || outgoing_.size() < PacketLength)
         return false;
     for (std::uint8_t& byte : packet) {
@@ -89,23 +77,18 @@ bool SimulatedUnit::ReadPacket(std::uint8_t (&packet)[PacketLength])
     return true;
 }
 
-void SimulatedUnit::FlushWritePipe()
-{
-}
+void SimulatedUnit::FlushWritePipe() {}
 
-void SimulatedUnit::FlushReadPipe()
-{
+void SimulatedUnit::FlushReadPipe() {
     outgoing_.clear();
 }
 
-void SimulatedUnit::ResetReceiver()
-{
+void SimulatedUnit::ResetReceiver() {
     state_ = State::Command;
     received_.clear();
 }
 
-void SimulatedUnit::Receive(std::uint8_t byte)
-{
+void SimulatedUnit::Receive(std::uint8_t byte) {
     received_.push_back(byte);
     switch (state_) {
     case State::Command:
@@ -134,8 +117,7 @@ void SimulatedUnit::Receive(std::uint8_t byte)
     }
 }
 
-void SimulatedUnit::HandleCommand(const CommandFrame& frame)
-{
+void SimulatedUnit::HandleCommand(const CommandFrame& frame) {
     const std::uint8_t command = frame[2];
     const std::size_t first = frame[4];
     const std::size_t count = frame[3];
@@ -148,14 +130,15 @@ void SimulatedUnit::HandleCommand(const CommandFrame& frame)
             return;
         std::vector<std::uint8_t> stream{DataMarkByte, DataMarkByte};
         const auto begin = memory_.begin() + static_cast<std::ptrdiff_t>(first * BlockLength);
-        stream.insert(stream.end(), begin, begin + static_cast<std::ptrdiff_t>(count * BlockLength));
+        stream.insert(stream.end(), begin,
+                      begin + static_cast<std::ptrdiff_t>(count * BlockLength));
         const std::uint16_t crc = Crc16Of(stream);
         stream.push_back(static_cast<std::uint8_t>(crc & 0xFF));
         stream.push_back(static_cast<std::uint8_t>(crc >> 8));
         if (faults_.wrongMarkByte == 0 || faults_.wrongMarkByte == 1)
             stream[static_cast<std::size_t>(faults_.wrongMarkByte)] = FrameHeaderByte;
-        if (faults_.changedStreamByte >= 0
-            && static_cast<std::size_t>(faults_.changedStreamByte) < count * BlockLength)
+        if (faults_.changedStreamByte >= 0 &&
+            static_cast<std::size_t>(faults_.changedStreamByte) < count * BlockLength)
             stream[static_cast<std::size_t>(faults_.changedStreamByte) + 2] ^= 0x01;
         outgoing_.insert(outgoing_.end(), stream.begin(), stream.end());
     } else if (command == CmdWriteBlocks && count > 0) {
@@ -170,16 +153,15 @@ void SimulatedUnit::HandleCommand(const CommandFrame& frame)
     // A link break, and anything the unit does not know, gets no answer.
 }
 
-void SimulatedUnit::FinishBlockWrite()
-{
+void SimulatedUnit::FinishBlockWrite() {
     const std::vector<std::uint8_t> stream = std::exchange(received_, {});
     state_ = State::Command;
 
     const std::size_t n = blockCount_ * BlockLength;
     const std::uint16_t crc = Crc16Of(std::span(stream).first(n + 2));
-    const bool intact = stream[0] == DataMarkByte && stream[1] == DataMarkByte
-        && stream[n + 2] == (crc & 0xFF) && stream[n + 3] == (crc >> 8)
-        && blockStart_ + blockCount_ <= BlockCount;
+    const bool intact = stream[0] == DataMarkByte && stream[1] == DataMarkByte &&
+                        stream[n + 2] == (crc & 0xFF) && stream[n + 3] == (crc >> 8) &&
+                        blockStart_ + blockCount_ <= BlockCount;
     std::uint8_t status = intact ? faults_.answerStatus : 1;
     if (status == 0) {
         std::copy(stream.begin() + 2, stream.begin() + 2 + static_cast<std::ptrdiff_t>(n),
@@ -188,8 +170,7 @@ void SimulatedUnit::FinishBlockWrite()
     Answer(CmdWriteBlocks, status);
 }
 
-void SimulatedUnit::FinishFirmware()
-{
+void SimulatedUnit::FinishFirmware() {
     state_ = State::Command;
     received_.clear();
     if (faults_.answerStatus == 0)
@@ -197,8 +178,7 @@ void SimulatedUnit::FinishFirmware()
     Answer(CmdFirmware, faults_.answerStatus);
 }
 
-void SimulatedUnit::Answer(std::uint8_t command, std::uint8_t value)
-{
+void SimulatedUnit::Answer(std::uint8_t command, std::uint8_t value) {
     if (faults_.silent)
         return;
     CommandFrame answer = BuildCommandFrame(command, value, 0);

@@ -46,7 +46,7 @@ struct SimulatedFaults {
 // Everything it is sent is handled at once, so a read fails when no answer is
 // waiting (where a real unit would time out) instead of blocking.
 class SimulatedUnit final : public Transport {
-public:
+  public:
     static constexpr std::size_t BlockCount = 8;
     static constexpr std::size_t MemorySize = BlockCount * 256;
 
@@ -70,7 +70,7 @@ public:
     // Image bytes received by the last firmware upload, in arrival order.
     const std::vector<std::uint8_t>& LastFirmware() const { return firmware_; }
 
-private:
+  private:
     enum class State { Command, BlockData, Firmware };
 
     bool CountWrite();
@@ -91,12 +91,12 @@ private:
     unsigned readCalls_ = 0;
 
     State state_ = State::Command;
-    std::vector<std::uint8_t> received_;  // bytes of the frame or stream being received
-    std::size_t blockStart_ = 0;          // block write: first block and count
+    std::vector<std::uint8_t> received_; // bytes of the frame or stream being received
+    std::size_t blockStart_ = 0;         // block write: first block and count
     std::size_t blockCount_ = 0;
-    std::uint8_t firmwareVersion_ = 0;    // byte 3 of the image being received
+    std::uint8_t firmwareVersion_ = 0; // byte 3 of the image being received
     std::vector<std::uint8_t> firmware_;
-    std::deque<std::uint8_t> outgoing_;   // answer bytes waiting to be read
+    std::deque<std::uint8_t> outgoing_; // answer bytes waiting to be read
 };
 
 } // namespace tunbox

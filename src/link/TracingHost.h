@@ -8,7 +8,7 @@ namespace tunbox {
 // A link host that does nothing but write each call to an event log: no
 // sleeping, no window. Tests and the trace tool run exchanges with it.
 class TracingHost final : public LinkHost {
-public:
+  public:
     explicit TracingHost(LinkEventLog& log);
 
     void SetProgress(int percent) override;
@@ -16,7 +16,7 @@ public:
     void Pause(int ms) override;
     void ProcessEvents() override;
 
-private:
+  private:
     LinkEventLog& log_;
 };
 

@@ -9,7 +9,7 @@ namespace tunbox {
 // pipes, and whether it succeeded, to an event log. Opening, closing and the
 // device count are passed on without an entry.
 class TracingTransport final : public Transport {
-public:
+  public:
     TracingTransport(Transport& inner, LinkEventLog& log);
 
     bool OpenUnit() override;
@@ -23,7 +23,7 @@ public:
     unsigned DeviceCount() const override;
     std::string OpenErrorText() const override;
 
-private:
+  private:
     Transport& inner_;
     LinkEventLog& log_;
 };

@@ -13,7 +13,7 @@ inline constexpr std::size_t PacketLength = 64;
 // write pipe, answers come back through the read pipe. Every operation reports
 // failure by its result and never throws.
 class Transport {
-public:
+  public:
     virtual ~Transport() = default;
 
     // Looks for attached units and sets DeviceCount; keeps the pipes only when

@@ -10,8 +10,7 @@
 
 namespace tunbox {
 
-std::optional<std::uint8_t> ParseFirmwareVersion(std::string_view text)
-{
+std::optional<std::uint8_t> ParseFirmwareVersion(std::string_view text) {
     unsigned value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > 255)
@@ -20,8 +19,7 @@ std::optional<std::uint8_t> ParseFirmwareVersion(std::string_view text)
 }
 
 std::unique_ptr<Transport> CreateTransport(const char* simulatedUnit, const char* usbIds,
-                                           std::ostream& warnings)
-{
+                                           std::ostream& warnings) {
     if (simulatedUnit != nullptr) {
         if (const auto version = ParseFirmwareVersion(simulatedUnit))
             return std::make_unique<SimulatedUnit>(*version);
@@ -31,8 +29,7 @@ std::unique_ptr<Transport> CreateTransport(const char* simulatedUnit, const char
     return std::make_unique<LibusbTransport>(UsbIdsFromEnvironment(usbIds, warnings));
 }
 
-std::unique_ptr<Transport> CreateTransport()
-{
+std::unique_ptr<Transport> CreateTransport() {
     return CreateTransport(std::getenv("TUNBOX_SIMULATED_UNIT"), std::getenv("TUNBOX_USB_IDS"),
                            std::cerr);
 }

@@ -2,8 +2,7 @@
 
 namespace tunbox {
 
-UnitIdentity IdentifyUnit(std::uint8_t version)
-{
+UnitIdentity IdentifyUnit(std::uint8_t version) {
     UnitIdentity identity;
     identity.DeviceVersion = version;
     if (version < 40) {
@@ -19,8 +18,7 @@ UnitIdentity IdentifyUnit(std::uint8_t version)
     return identity;
 }
 
-std::string FormatDeviceVersion(unsigned version)
-{
+std::string FormatDeviceVersion(unsigned version) {
     return std::to_string(version / 10) + "_" + std::to_string(version % 10);
 }
 

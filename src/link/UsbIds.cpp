@@ -5,8 +5,7 @@
 namespace tunbox {
 namespace {
 
-std::string_view Trim(std::string_view text)
-{
+std::string_view Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
         return {};
@@ -14,8 +13,7 @@ std::string_view Trim(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-std::optional<std::uint16_t> ParseHex16(std::string_view text)
-{
+std::optional<std::uint16_t> ParseHex16(std::string_view text) {
     if (text.empty() || text.size() > 4)
         return std::nullopt;
     std::uint16_t value = 0;
@@ -27,8 +25,7 @@ std::optional<std::uint16_t> ParseHex16(std::string_view text)
 
 } // namespace
 
-std::vector<UsbId> DefaultUsbIds()
-{
+std::vector<UsbId> DefaultUsbIds() {
     // PLACEHOLDER: the unit's real vendor and product ids are not known to us.
     // Until they are, set TUNBOX_USB_IDS (for example "1234:5678") to the ids
     // the unit reports in `lsusb`; that list replaces this table. Keep
@@ -36,8 +33,7 @@ std::vector<UsbId> DefaultUsbIds()
     return {UsbId{0x0000, 0x0000}};
 }
 
-std::optional<std::vector<UsbId>> ParseUsbIds(std::string_view text)
-{
+std::optional<std::vector<UsbId>> ParseUsbIds(std::string_view text) {
     std::vector<UsbId> ids;
     while (true) {
         const auto comma = text.find(',');
@@ -56,8 +52,7 @@ std::optional<std::vector<UsbId>> ParseUsbIds(std::string_view text)
     }
 }
 
-std::vector<UsbId> UsbIdsFromEnvironment(const char* environmentValue, std::ostream& warnings)
-{
+std::vector<UsbId> UsbIdsFromEnvironment(const char* environmentValue, std::ostream& warnings) {
     if (environmentValue == nullptr)
         return DefaultUsbIds();
     if (auto ids = ParseUsbIds(environmentValue))

@@ -7,29 +7,25 @@ namespace tunbox {
 namespace {
 
 class BlockTransferTest : public test::LinkFixture {
-protected:
+  protected:
     // The exchange reduced to its pacing: each W/WP/R line stands as "W", "WP"
     // or "R", pauses keep their length.
-    std::vector<std::string> Pacing() const
-    {
+    std::vector<std::string> Pacing() const {
         std::vector<std::string> tokens;
         for (const std::string& line : Only({"W", "R", "PAUSE"}))
             tokens.push_back(line.starts_with("PAUSE") ? line : line.substr(0, line.find(' ')));
         return tokens;
     }
 
-    static std::vector<std::string> Repeat(const std::string& token, int count)
-    {
+    static std::vector<std::string> Repeat(const std::string& token, int count) {
         return std::vector<std::string>(static_cast<std::size_t>(count), token);
     }
 
-    static void Append(std::vector<std::string>& to, const std::vector<std::string>& tokens)
-    {
+    static void Append(std::vector<std::string>& to, const std::vector<std::string>& tokens) {
         to.insert(to.end(), tokens.begin(), tokens.end());
     }
 
-    static std::vector<std::uint32_t> Pattern(std::size_t n)
-    {
+    static std::vector<std::uint32_t> Pattern(std::size_t n) {
         std::vector<std::uint32_t> data(n);
         for (std::size_t i = 0; i < n; ++i)
             data[i] = static_cast<std::uint32_t>((i * 7 + 3) % 256);
@@ -37,8 +33,7 @@ protected:
     }
 };
 
-TEST_F(BlockTransferTest, OneBlockWriteIsPacedAsTheUnitExpects)
-{
+TEST_F(BlockTransferTest, OneBlockWriteIsPacedAsTheUnitExpects) {
     ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), WriteResult::Ok);
 
     std::vector<std::string> expected = Repeat("W", 8);
@@ -52,9 +47,9 @@ TEST_F(BlockTransferTest, OneBlockWriteIsPacedAsTheUnitExpects)
     EXPECT_EQ(Count("WP "), 4u);
 }
 
-TEST_F(BlockTransferTest, SevenBlockWritePausesAfterEveryFourthPacket)
-{
-    ASSERT_EQ(WriteBlocks(transport, host, 7, RegistrationBlockAddress, Pattern(1792)), WriteResult::Ok);
+TEST_F(BlockTransferTest, SevenBlockWritePausesAfterEveryFourthPacket) {
+    ASSERT_EQ(WriteBlocks(transport, host, 7, RegistrationBlockAddress, Pattern(1792)),
+              WriteResult::Ok);
 
     std::vector<std::string> expected = Repeat("W", 8);
     Append(expected, {"PAUSE 10", "W", "W"});
@@ -68,8 +63,7 @@ TEST_F(BlockTransferTest, SevenBlockWritePausesAfterEveryFourthPacket)
     EXPECT_EQ(Pacing(), expected);
 }
 
-TEST_F(BlockTransferTest, WriteProgressStepsEveryEightStreamBytes)
-{
+TEST_F(BlockTransferTest, WriteProgressStepsEveryEightStreamBytes) {
     ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), WriteResult::Ok);
     std::vector<int> expected{0};
     for (int position = 7; position < 260; position += 8)
@@ -90,17 +84,16 @@ TEST_F(BlockTransferTest, WriteProgressStepsEveryEightStreamBytes)
     EXPECT_EQ(Only({"STATUS"}).back(), "STATUS 10051 100");
 }
 
-TEST_F(BlockTransferTest, SevenBlockWriteProgressEndsAt99Then100)
-{
-    ASSERT_EQ(WriteBlocks(transport, host, 7, RegistrationBlockAddress, Pattern(1792)), WriteResult::Ok);
+TEST_F(BlockTransferTest, SevenBlockWriteProgressEndsAt99Then100) {
+    ASSERT_EQ(WriteBlocks(transport, host, 7, RegistrationBlockAddress, Pattern(1792)),
+              WriteResult::Ok);
     const std::vector<int> progress = Progress();
     ASSERT_GE(progress.size(), 3u);
     EXPECT_EQ(progress[progress.size() - 2], 99);
     EXPECT_EQ(progress.back(), 100);
 }
 
-TEST_F(BlockTransferTest, StreamCrcOfZeroBlocks)
-{
+TEST_F(BlockTransferTest, StreamCrcOfZeroBlocks) {
     struct Case {
         std::uint8_t count;
         std::uint8_t address;
@@ -118,8 +111,7 @@ TEST_F(BlockTransferTest, StreamCrcOfZeroBlocks)
     }
 }
 
-TEST_F(BlockTransferTest, ValuesAbove255AreSentAsTheirLowByte)
-{
+TEST_F(BlockTransferTest, ValuesAbove255AreSentAsTheirLowByte) {
     std::vector<std::uint32_t> data(256, 0);
     data[0] = 300;
     data[255] = 0x1FF;
@@ -132,17 +124,16 @@ TEST_F(BlockTransferTest, ValuesAbove255AreSentAsTheirLowByte)
     EXPECT_EQ(unit.Memory()[7 * 256 + 255], 0xFF);
 }
 
-TEST_F(BlockTransferTest, RefusedWriteResetsTheProgressBar)
-{
+TEST_F(BlockTransferTest, RefusedWriteResetsTheProgressBar) {
     unit.Faults().answerStatus = 1;
-    EXPECT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), WriteResult::Rejected);
+    EXPECT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)),
+              WriteResult::Rejected);
     EXPECT_EQ(Count("WP "), 4u);
     EXPECT_EQ(log.back(), "PROGRESS 0");
     EXPECT_EQ(unit.Memory()[7 * 256 + 1], 0);
 }
 
-TEST_F(BlockTransferTest, ShortDataSendsNothing)
-{
+TEST_F(BlockTransferTest, ShortDataSendsNothing) {
     EXPECT_EQ(WriteBlocks(transport, host, 7, 0, Pattern(256)), WriteResult::CommandFailed);
     EXPECT_TRUE(log.empty());
 }
@@ -155,10 +146,10 @@ struct WriteFault {
 
 class WriteFaults : public BlockTransferTest, public ::testing::WithParamInterface<WriteFault> {};
 
-TEST_P(WriteFaults, GiveTheirResult)
-{
+TEST_P(WriteFaults, GiveTheirResult) {
     GetParam().inject(unit.Faults());
-    EXPECT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), GetParam().result)
+    EXPECT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)),
+              GetParam().result)
         << GetParam().what;
 }
 
@@ -166,28 +157,38 @@ TEST_P(WriteFaults, GiveTheirResult)
 // 15 and 16 the CRC; reads 1..8 the answer.
 INSTANTIATE_TEST_SUITE_P(
     AtRealPositions, WriteFaults,
-    ::testing::Values(
-        WriteFault{"first frame byte", [](SimulatedFaults& f) { f.failWriteCall = 1; }, WriteResult::CommandFailed},
-        WriteFault{"last frame byte", [](SimulatedFaults& f) { f.failWriteCall = 8; }, WriteResult::CommandFailed},
-        WriteFault{"first mark byte", [](SimulatedFaults& f) { f.failWriteCall = 9; }, WriteResult::StreamFailed},
-        WriteFault{"first packet", [](SimulatedFaults& f) { f.failWriteCall = 11; }, WriteResult::StreamFailed},
-        WriteFault{"last packet", [](SimulatedFaults& f) { f.failWriteCall = 14; }, WriteResult::StreamFailed},
-        WriteFault{"CRC high byte", [](SimulatedFaults& f) { f.failWriteCall = 16; }, WriteResult::StreamFailed},
-        WriteFault{"first answer byte", [](SimulatedFaults& f) { f.failReadCall = 1; }, WriteResult::AnswerFailed},
-        WriteFault{"last answer byte", [](SimulatedFaults& f) { f.failReadCall = 8; }, WriteResult::AnswerFailed},
-        WriteFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; }, WriteResult::AnswerFailed},
-        WriteFault{"refusal", [](SimulatedFaults& f) { f.answerStatus = 7; }, WriteResult::Rejected}),
+    ::testing::Values(WriteFault{"first frame byte",
+                                 [](SimulatedFaults& f) { f.failWriteCall = 1; },
+                                 WriteResult::CommandFailed},
+                      WriteFault{"last frame byte", [](SimulatedFaults& f) { f.failWriteCall = 8; },
+                                 WriteResult::CommandFailed},
+                      WriteFault{"first mark byte", [](SimulatedFaults& f) { f.failWriteCall = 9; },
+                                 WriteResult::StreamFailed},
+                      WriteFault{"first packet", [](SimulatedFaults& f) { f.failWriteCall = 11; },
+                                 WriteResult::StreamFailed},
+                      WriteFault{"last packet", [](SimulatedFaults& f) { f.failWriteCall = 14; },
+                                 WriteResult::StreamFailed},
+                      WriteFault{"CRC high byte", [](SimulatedFaults& f) { f.failWriteCall = 16; },
+                                 WriteResult::StreamFailed},
+                      WriteFault{"first answer byte",
+                                 [](SimulatedFaults& f) { f.failReadCall = 1; },
+                                 WriteResult::AnswerFailed},
+                      WriteFault{"last answer byte", [](SimulatedFaults& f) { f.failReadCall = 8; },
+                                 WriteResult::AnswerFailed},
+                      WriteFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; },
+                                 WriteResult::AnswerFailed},
+                      WriteFault{"refusal", [](SimulatedFaults& f) { f.answerStatus = 7; },
+                                 WriteResult::Rejected}),
     test::NameFromWhat());
 
-TEST_F(BlockTransferTest, FailedStreamWriteStopsAtOnce)
-{
+TEST_F(BlockTransferTest, FailedStreamWriteStopsAtOnce) {
     unit.Faults().failWriteCall = 12;
-    ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), WriteResult::StreamFailed);
+    ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)),
+              WriteResult::StreamFailed);
     EXPECT_EQ(log.back(), "WP !");
 }
 
-TEST_F(BlockTransferTest, WrittenDataReadsBackUnchanged)
-{
+TEST_F(BlockTransferTest, WrittenDataReadsBackUnchanged) {
     struct Case {
         std::uint8_t count;
         std::uint8_t address;
@@ -202,8 +203,7 @@ TEST_F(BlockTransferTest, WrittenDataReadsBackUnchanged)
     }
 }
 
-TEST_F(BlockTransferTest, ReadSendsTheFrameThenReceivesTheStream)
-{
+TEST_F(BlockTransferTest, ReadSendsTheFrameThenReceivesTheStream) {
     std::iota(unit.Memory().begin() + 7 * 256, unit.Memory().end(), std::uint8_t{0});
     std::vector<std::uint32_t> data;
     ASSERT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), ReadResult::Ok);
@@ -212,8 +212,8 @@ TEST_F(BlockTransferTest, ReadSendsTheFrameThenReceivesTheStream)
         ASSERT_EQ(data[i], i);
 
     const auto wire = Only({"W", "R", "PAUSE"});
-    const std::vector<std::string> head = {"W 55", "W 55", "W 93", "W 01", "W 07", "W 00", "W 7e",
-                                           "W bd", "PAUSE 10", "R aa", "R aa"};
+    const std::vector<std::string> head = {"W 55", "W 55", "W 93",     "W 01", "W 07", "W 00",
+                                           "W 7e", "W bd", "PAUSE 10", "R aa", "R aa"};
     ASSERT_EQ(wire.size(), head.size() + 4 + 2);
     EXPECT_TRUE(std::equal(head.begin(), head.end(), wire.begin()));
     EXPECT_TRUE(wire[head.size()].starts_with("RP 000102"));
@@ -221,8 +221,7 @@ TEST_F(BlockTransferTest, ReadSendsTheFrameThenReceivesTheStream)
     EXPECT_EQ(log.back(), "STATUS 10057 0");
 }
 
-TEST_F(BlockTransferTest, ReadProgressFollowsEveryByte)
-{
+TEST_F(BlockTransferTest, ReadProgressFollowsEveryByte) {
     std::vector<std::uint32_t> data;
     ASSERT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), ReadResult::Ok);
     std::vector<int> expected{0};
@@ -233,8 +232,7 @@ TEST_F(BlockTransferTest, ReadProgressFollowsEveryByte)
     EXPECT_EQ(expected[expected.size() - 2], 98);
 }
 
-TEST_F(BlockTransferTest, ZeroBlocksArriveWithTheirKnownCrc)
-{
+TEST_F(BlockTransferTest, ZeroBlocksArriveWithTheirKnownCrc) {
     for (auto [count, address, low, high] :
          {std::tuple{1, 7, "R 5e", "R 92"}, std::tuple{7, 0, "R 3a", "R bd"}}) {
         log.clear();
@@ -248,8 +246,7 @@ TEST_F(BlockTransferTest, ZeroBlocksArriveWithTheirKnownCrc)
     }
 }
 
-TEST_F(BlockTransferTest, MarkWithWrongSecondByteStopsReading)
-{
+TEST_F(BlockTransferTest, MarkWithWrongSecondByteStopsReading) {
     unit.Faults().wrongMarkByte = 1;
     std::vector<std::uint32_t> data;
     EXPECT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), ReadResult::BadMark);
@@ -265,8 +262,7 @@ struct ReadFault {
 
 class ReadFaults : public BlockTransferTest, public ::testing::WithParamInterface<ReadFault> {};
 
-TEST_P(ReadFaults, GiveTheirResultAndLeaveTheArrayUntouched)
-{
+TEST_P(ReadFaults, GiveTheirResultAndLeaveTheArrayUntouched) {
     std::iota(unit.Memory().begin(), unit.Memory().end(), std::uint8_t{1});
     GetParam().inject(unit.Faults());
     std::vector<std::uint32_t> data(10, 0xDEADBEEF);
@@ -281,18 +277,30 @@ TEST_P(ReadFaults, GiveTheirResultAndLeaveTheArrayUntouched)
 INSTANTIATE_TEST_SUITE_P(
     AtRealPositions, ReadFaults,
     ::testing::Values(
-        ReadFault{"first frame byte", [](SimulatedFaults& f) { f.failWriteCall = 1; }, ReadResult::CommandFailed},
-        ReadFault{"last frame byte", [](SimulatedFaults& f) { f.failWriteCall = 8; }, ReadResult::CommandFailed},
-        ReadFault{"first mark byte", [](SimulatedFaults& f) { f.failReadCall = 1; }, ReadResult::StreamFailed},
-        ReadFault{"second mark byte", [](SimulatedFaults& f) { f.failReadCall = 2; }, ReadResult::StreamFailed},
-        ReadFault{"first packet", [](SimulatedFaults& f) { f.failReadCall = 3; }, ReadResult::StreamFailed},
-        ReadFault{"last packet", [](SimulatedFaults& f) { f.failReadCall = 30; }, ReadResult::StreamFailed},
-        ReadFault{"CRC high byte", [](SimulatedFaults& f) { f.failReadCall = 32; }, ReadResult::StreamFailed},
-        ReadFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; }, ReadResult::StreamFailed},
-        ReadFault{"first mark byte wrong", [](SimulatedFaults& f) { f.wrongMarkByte = 0; }, ReadResult::BadMark},
-        ReadFault{"second mark byte wrong", [](SimulatedFaults& f) { f.wrongMarkByte = 1; }, ReadResult::BadMark},
-        ReadFault{"first data byte changed", [](SimulatedFaults& f) { f.changedStreamByte = 0; }, ReadResult::BadCrc},
-        ReadFault{"last data byte changed", [](SimulatedFaults& f) { f.changedStreamByte = 1791; }, ReadResult::BadCrc}),
+        ReadFault{"first frame byte", [](SimulatedFaults& f) { f.failWriteCall = 1; },
+                  ReadResult::CommandFailed},
+        ReadFault{"last frame byte", [](SimulatedFaults& f) { f.failWriteCall = 8; },
+                  ReadResult::CommandFailed},
+        ReadFault{"first mark byte", [](SimulatedFaults& f) { f.failReadCall = 1; },
+                  ReadResult::StreamFailed},
+        ReadFault{"second mark byte", [](SimulatedFaults& f) { f.failReadCall = 2; },
+                  ReadResult::StreamFailed},
+        ReadFault{"first packet", [](SimulatedFaults& f) { f.failReadCall = 3; },
+                  ReadResult::StreamFailed},
+        ReadFault{"last packet", [](SimulatedFaults& f) { f.failReadCall = 30; },
+                  ReadResult::StreamFailed},
+        ReadFault{"CRC high byte", [](SimulatedFaults& f) { f.failReadCall = 32; },
+                  ReadResult::StreamFailed},
+        ReadFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; },
+                  ReadResult::StreamFailed},
+        ReadFault{"first mark byte wrong", [](SimulatedFaults& f) { f.wrongMarkByte = 0; },
+                  ReadResult::BadMark},
+        ReadFault{"second mark byte wrong", [](SimulatedFaults& f) { f.wrongMarkByte = 1; },
+                  ReadResult::BadMark},
+        ReadFault{"first data byte changed", [](SimulatedFaults& f) { f.changedStreamByte = 0; },
+                  ReadResult::BadCrc},
+        ReadFault{"last data byte changed", [](SimulatedFaults& f) { f.changedStreamByte = 1791; },
+                  ReadResult::BadCrc}),
     test::NameFromWhat());
 
 } // namespace

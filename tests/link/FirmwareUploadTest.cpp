@@ -1,7 +1,7 @@
-#include "link/CommandFrame.h"
 #include "link/FirmwareUpload.h"
-#include "link/LinkInit.h"
 #include "LinkFixture.h"
+#include "link/CommandFrame.h"
+#include "link/LinkInit.h"
 
 #include <sstream>
 
@@ -10,8 +10,7 @@ namespace {
 
 // A synthetic image of `size` bytes: an opening frame for version 105, then
 // byte i holding i mod 256.
-std::vector<std::uint32_t> SyntheticImage(std::size_t size, std::uint8_t version = 105)
-{
+std::vector<std::uint32_t> SyntheticImage(std::size_t size, std::uint8_t version = 105) {
     std::vector<std::uint32_t> image(size);
     for (std::size_t i = 0; i < size; ++i)
         image[i] = static_cast<std::uint32_t>(i % 256);
@@ -22,12 +21,12 @@ std::vector<std::uint32_t> SyntheticImage(std::size_t size, std::uint8_t version
 }
 
 class FirmwareUploadTest : public test::LinkFixture {
-protected:
+  protected:
     // Expected wire lines from a compact description: "W3" single byte 3 of
     // the image, "W0-7" singles 0..7, "P8-71" a packet of bytes 8..71,
     // "Z10" a 10 ms pause, "R8" eight answer reads.
-    std::vector<std::string> Expand(const std::vector<std::uint32_t>& image, const std::string& plan)
-    {
+    std::vector<std::string> Expand(const std::vector<std::uint32_t>& image,
+                                    const std::string& plan) {
         std::vector<std::string> lines;
         std::istringstream tokens(plan);
         std::string token;
@@ -35,7 +34,8 @@ protected:
             const char kind = token[0];
             const auto dash = token.find('-');
             const std::size_t first = std::stoul(token.substr(1, dash));
-            const std::size_t last = dash == std::string::npos ? first : std::stoul(token.substr(dash + 1));
+            const std::size_t last =
+                dash == std::string::npos ? first : std::stoul(token.substr(dash + 1));
             if (kind == 'Z') {
                 lines.push_back("PAUSE " + std::to_string(first));
             } else if (kind == 'R') {
@@ -56,8 +56,7 @@ protected:
         return lines;
     }
 
-    std::vector<std::string> Wire() const
-    {
+    std::vector<std::string> Wire() const {
         std::vector<std::string> lines;
         for (const std::string& line : Only({"W", "R", "PAUSE"}))
             lines.push_back(line.starts_with("R ") ? "R" : line);
@@ -72,8 +71,7 @@ struct WireCase {
 
 class UploadWire : public FirmwareUploadTest, public ::testing::WithParamInterface<WireCase> {};
 
-TEST_P(UploadWire, SendsTheImageInItsFixedOrder)
-{
+TEST_P(UploadWire, SendsTheImageInItsFixedOrder) {
     const auto image = SyntheticImage(GetParam().size);
     ASSERT_EQ(UploadFirmware(transport, host, image, image.size()), UploadResult::Ok);
     EXPECT_EQ(Wire(), Expand(image, GetParam().plan)) << GetParam().size;
@@ -92,8 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         WireCase{75, "W0-7 P8-71 W73 Z10 W74 Z25 R8"}),
     [](const auto& info) { return "Bytes" + std::to_string(info.param.size); });
 
-TEST_F(FirmwareUploadTest, ProgressOf74ByteImage)
-{
+TEST_F(FirmwareUploadTest, ProgressOf74ByteImage) {
     const auto image = SyntheticImage(74);
     ASSERT_EQ(UploadFirmware(transport, host, image, image.size()), UploadResult::Ok);
     EXPECT_EQ(Progress(), (std::vector<int>{0, 9, 19, 29, 39, 49, 59, 69, 79, 88, 100}));
@@ -110,9 +107,9 @@ TEST_F(FirmwareUploadTest, ProgressOf74ByteImage)
     EXPECT_EQ(Only({"STATUS"}).back(), "STATUS 10022 100");
 }
 
-TEST_F(FirmwareUploadTest, ProgressOfLargerImagesStaysBelow100InTheLoop)
-{
-    for (auto [size, lastInLoop] : {std::pair<std::size_t, int>{266, 96}, {330, 97}, {72, 91}, {75, 87}}) {
+TEST_F(FirmwareUploadTest, ProgressOfLargerImagesStaysBelow100InTheLoop) {
+    for (auto [size, lastInLoop] :
+         {std::pair<std::size_t, int>{266, 96}, {330, 97}, {72, 91}, {75, 87}}) {
         log.clear();
         const auto image = SyntheticImage(size);
         ASSERT_EQ(UploadFirmware(transport, host, image, image.size()), UploadResult::Ok);
@@ -123,8 +120,7 @@ TEST_F(FirmwareUploadTest, ProgressOfLargerImagesStaysBelow100InTheLoop)
     }
 }
 
-TEST_F(FirmwareUploadTest, ValuesAbove255AreSentAsTheirLowByte)
-{
+TEST_F(FirmwareUploadTest, ValuesAbove255AreSentAsTheirLowByte) {
     auto image = SyntheticImage(74);
     image[8] = 300;
     image[73] = 0x100 + 0x7F;
@@ -139,13 +135,14 @@ struct UploadFault {
     UploadResult result;
 };
 
-class UploadFaults : public FirmwareUploadTest, public ::testing::WithParamInterface<UploadFault> {};
+class UploadFaults : public FirmwareUploadTest,
+                     public ::testing::WithParamInterface<UploadFault> {};
 
-TEST_P(UploadFaults, GiveTheirResultAndKeepTheVersion)
-{
+TEST_P(UploadFaults, GiveTheirResultAndKeepTheVersion) {
     GetParam().inject(unit.Faults());
     const auto image = SyntheticImage(266);
-    EXPECT_EQ(UploadFirmware(transport, host, image, image.size()), GetParam().result) << GetParam().what;
+    EXPECT_EQ(UploadFirmware(transport, host, image, image.size()), GetParam().result)
+        << GetParam().what;
     if (GetParam().result == UploadResult::WriteFailed) {
         EXPECT_TRUE(log.back().ends_with(" !"));
     }
@@ -158,34 +155,40 @@ TEST_P(UploadFaults, GiveTheirResultAndKeepTheVersion)
 // last two bytes; reads 1..8 the answer.
 INSTANTIATE_TEST_SUITE_P(
     AtRealPositions, UploadFaults,
-    ::testing::Values(
-        UploadFault{"first byte", [](SimulatedFaults& f) { f.failWriteCall = 1; }, UploadResult::WriteFailed},
-        UploadFault{"first packet", [](SimulatedFaults& f) { f.failWriteCall = 9; }, UploadResult::WriteFailed},
-        UploadFault{"fourth packet", [](SimulatedFaults& f) { f.failWriteCall = 12; }, UploadResult::WriteFailed},
-        UploadFault{"last byte", [](SimulatedFaults& f) { f.failWriteCall = 14; }, UploadResult::WriteFailed},
-        UploadFault{"refusal", [](SimulatedFaults& f) { f.answerStatus = 1; }, UploadResult::Rejected},
-        UploadFault{"first answer byte", [](SimulatedFaults& f) { f.failReadCall = 1; }, UploadResult::AnswerFailed},
-        UploadFault{"last answer byte", [](SimulatedFaults& f) { f.failReadCall = 8; }, UploadResult::AnswerFailed},
-        UploadFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; }, UploadResult::AnswerFailed}),
+    ::testing::Values(UploadFault{"first byte", [](SimulatedFaults& f) { f.failWriteCall = 1; },
+                                  UploadResult::WriteFailed},
+                      UploadFault{"first packet", [](SimulatedFaults& f) { f.failWriteCall = 9; },
+                                  UploadResult::WriteFailed},
+                      UploadFault{"fourth packet", [](SimulatedFaults& f) { f.failWriteCall = 12; },
+                                  UploadResult::WriteFailed},
+                      UploadFault{"last byte", [](SimulatedFaults& f) { f.failWriteCall = 14; },
+                                  UploadResult::WriteFailed},
+                      UploadFault{"refusal", [](SimulatedFaults& f) { f.answerStatus = 1; },
+                                  UploadResult::Rejected},
+                      UploadFault{"first answer byte",
+                                  [](SimulatedFaults& f) { f.failReadCall = 1; },
+                                  UploadResult::AnswerFailed},
+                      UploadFault{"last answer byte",
+                                  [](SimulatedFaults& f) { f.failReadCall = 8; },
+                                  UploadResult::AnswerFailed},
+                      UploadFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; },
+                                  UploadResult::AnswerFailed}),
     test::NameFromWhat());
 
-TEST_F(FirmwareUploadTest, RefusalResetsTheProgressBar)
-{
+TEST_F(FirmwareUploadTest, RefusalResetsTheProgressBar) {
     unit.Faults().answerStatus = 1;
     const auto image = SyntheticImage(74);
     ASSERT_EQ(UploadFirmware(transport, host, image, image.size()), UploadResult::Rejected);
     EXPECT_EQ(log.back(), "PROGRESS 0");
 }
 
-TEST_F(FirmwareUploadTest, SizeBeyondTheImageSendsNothing)
-{
+TEST_F(FirmwareUploadTest, SizeBeyondTheImageSendsNothing) {
     const auto image = SyntheticImage(74);
     EXPECT_EQ(UploadFirmware(transport, host, image, 75), UploadResult::WriteFailed);
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(FirmwareUploadTest, AcceptedUploadChangesTheReportedVersion)
-{
+TEST_F(FirmwareUploadTest, AcceptedUploadChangesTheReportedVersion) {
     const auto image = SyntheticImage(266, 37);
     ASSERT_EQ(UploadFirmware(transport, host, image, image.size()), UploadResult::Ok);
     EXPECT_EQ(unit.LastFirmware().size(), 266u);

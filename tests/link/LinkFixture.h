@@ -16,18 +16,14 @@ namespace tunbox::test {
 // A simulated unit, opened, with the exchange's transport calls and host calls
 // recorded in one event log.
 class LinkFixture : public ::testing::Test {
-protected:
+  protected:
     explicit LinkFixture(std::uint8_t version = 104)
-        : unit(version)
-        , transport(unit, log)
-        , host(log)
-    {
+        : unit(version), transport(unit, log), host(log) {
         unit.OpenUnit();
     }
 
     // Log lines that start with one of `prefixes`, in order.
-    std::vector<std::string> Only(std::initializer_list<std::string_view> prefixes) const
-    {
+    std::vector<std::string> Only(std::initializer_list<std::string_view> prefixes) const {
         std::vector<std::string> lines;
         for (const std::string& line : log) {
             for (std::string_view prefix : prefixes) {
@@ -43,8 +39,7 @@ protected:
     std::size_t Count(std::string_view prefix) const { return Only({prefix}).size(); }
 
     // The numbers of the PROGRESS lines, in order.
-    std::vector<int> Progress() const
-    {
+    std::vector<int> Progress() const {
         std::vector<int> values;
         for (const std::string& line : Only({"PROGRESS "}))
             values.push_back(std::stoi(line.substr(9)));
@@ -61,8 +56,7 @@ protected:
 // "FirstFrameByte") so that test listings say which case failed.
 struct NameFromWhat {
     template <typename Param>
-    std::string operator()(const ::testing::TestParamInfo<Param>& info) const
-    {
+    std::string operator()(const ::testing::TestParamInfo<Param>& info) const {
         std::string name;
         bool upper = true;
         for (const char* c = info.param.what; *c != '\0'; ++c) {

@@ -1,6 +1,6 @@
-#include "link/CommandFrame.h"
 #include "link/LinkInit.h"
 #include "LinkFixture.h"
+#include "link/CommandFrame.h"
 
 namespace tunbox {
 namespace {
@@ -14,8 +14,7 @@ struct IdentityCase {
 
 class IdentityRules : public ::testing::TestWithParam<IdentityCase> {};
 
-TEST_P(IdentityRules, FollowTheVersionBounds)
-{
+TEST_P(IdentityRules, FollowTheVersionBounds) {
     const IdentityCase& c = GetParam();
     const UnitIdentity identity = IdentifyUnit(c.version);
     EXPECT_EQ(identity.DeviceVersion, c.version);
@@ -24,23 +23,18 @@ TEST_P(IdentityRules, FollowTheVersionBounds)
     EXPECT_EQ(FormatDeviceVersion(c.version), c.versionText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bounds, IdentityRules,
-                         ::testing::Values(IdentityCase{0, 1, 10006, "0_0"},
-                                           IdentityCase{9, 1, 10006, "0_9"},
-                                           IdentityCase{37, 1, 10006, "3_7"},
-                                           IdentityCase{39, 1, 10006, "3_9"},
-                                           IdentityCase{40, 2, 10072, "4_0"},
-                                           IdentityCase{45, 2, 10072, "4_5"},
-                                           IdentityCase{99, 2, 10072, "9_9"},
-                                           IdentityCase{100, 0, 10005, "10_0"},
-                                           IdentityCase{104, 0, 10005, "10_4"},
-                                           IdentityCase{255, 0, 10005, "25_5"}),
-                         [](const auto& info) { return "Version" + std::to_string(info.param.version); });
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, IdentityRules,
+    ::testing::Values(IdentityCase{0, 1, 10006, "0_0"}, IdentityCase{9, 1, 10006, "0_9"},
+                      IdentityCase{37, 1, 10006, "3_7"}, IdentityCase{39, 1, 10006, "3_9"},
+                      IdentityCase{40, 2, 10072, "4_0"}, IdentityCase{45, 2, 10072, "4_5"},
+                      IdentityCase{99, 2, 10072, "9_9"}, IdentityCase{100, 0, 10005, "10_0"},
+                      IdentityCase{104, 0, 10005, "10_4"}, IdentityCase{255, 0, 10005, "25_5"}),
+    [](const auto& info) { return "Version" + std::to_string(info.param.version); });
 
 class OpenLinkTest : public test::LinkFixture {};
 
-TEST_F(OpenLinkTest, IdentifiesTheUnitWithTheExactExchange)
-{
+TEST_F(OpenLinkTest, IdentifiesTheUnitWithTheExactExchange) {
     UnitIdentity identity;
     ASSERT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
     EXPECT_EQ(identity.DeviceVersion, 104);
@@ -58,8 +52,7 @@ TEST_F(OpenLinkTest, IdentifiesTheUnitWithTheExactExchange)
     EXPECT_EQ(log, expected);
 }
 
-TEST_F(OpenLinkTest, PagesCommandIsSentFromTheOtherPages)
-{
+TEST_F(OpenLinkTest, PagesCommandIsSentFromTheOtherPages) {
     UnitIdentity identity;
     ASSERT_EQ(OpenLink(transport, host, CmdLinkPages, identity), OpenLinkResult::Ok);
     const auto writes = Only({"W "});
@@ -77,8 +70,7 @@ struct OpenFault {
 
 class OpenLinkFaults : public test::LinkFixture, public ::testing::WithParamInterface<OpenFault> {};
 
-TEST_P(OpenLinkFaults, GiveTheirResultAndKeepTheIdentity)
-{
+TEST_P(OpenLinkFaults, GiveTheirResultAndKeepTheIdentity) {
     GetParam().inject(unit.Faults());
     UnitIdentity identity;
     identity.DeviceVersion = 55;
@@ -91,26 +83,31 @@ TEST_P(OpenLinkFaults, GiveTheirResultAndKeepTheIdentity)
 
 INSTANTIATE_TEST_SUITE_P(
     AtRealPositions, OpenLinkFaults,
-    ::testing::Values(
-        OpenFault{"first frame byte", [](SimulatedFaults& f) { f.failWriteCall = 1; }, OpenLinkResult::SendFailed},
-        OpenFault{"CRC high byte", [](SimulatedFaults& f) { f.failWriteCall = 8; }, OpenLinkResult::SendFailed},
-        OpenFault{"first answer byte", [](SimulatedFaults& f) { f.failReadCall = 1; }, OpenLinkResult::ReceiveFailed},
-        OpenFault{"last answer byte", [](SimulatedFaults& f) { f.failReadCall = 8; }, OpenLinkResult::ReceiveFailed},
-        OpenFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; }, OpenLinkResult::ReceiveFailed},
-        OpenFault{"header 0xAA with matching CRC", [](SimulatedFaults& f) { f.badHeader = true; }, OpenLinkResult::BadHeader},
-        OpenFault{"CRC bytes swapped", [](SimulatedFaults& f) { f.badCrc = true; }, OpenLinkResult::BadCrc}),
+    ::testing::Values(OpenFault{"first frame byte", [](SimulatedFaults& f) { f.failWriteCall = 1; },
+                                OpenLinkResult::SendFailed},
+                      OpenFault{"CRC high byte", [](SimulatedFaults& f) { f.failWriteCall = 8; },
+                                OpenLinkResult::SendFailed},
+                      OpenFault{"first answer byte", [](SimulatedFaults& f) { f.failReadCall = 1; },
+                                OpenLinkResult::ReceiveFailed},
+                      OpenFault{"last answer byte", [](SimulatedFaults& f) { f.failReadCall = 8; },
+                                OpenLinkResult::ReceiveFailed},
+                      OpenFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; },
+                                OpenLinkResult::ReceiveFailed},
+                      OpenFault{"header 0xAA with matching CRC",
+                                [](SimulatedFaults& f) { f.badHeader = true; },
+                                OpenLinkResult::BadHeader},
+                      OpenFault{"CRC bytes swapped", [](SimulatedFaults& f) { f.badCrc = true; },
+                                OpenLinkResult::BadCrc}),
     test::NameFromWhat());
 
-TEST_F(OpenLinkTest, FailedWriteStopsTheSendAtOnce)
-{
+TEST_F(OpenLinkTest, FailedWriteStopsTheSendAtOnce) {
     unit.Faults().failWriteCall = 3;
     UnitIdentity identity;
     ASSERT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::SendFailed);
     EXPECT_EQ(log, (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W !"}));
 }
 
-TEST_F(OpenLinkTest, CloseLinkSendsTheBreakFrameAndReadsNothing)
-{
+TEST_F(OpenLinkTest, CloseLinkSendsTheBreakFrameAndReadsNothing) {
     EXPECT_TRUE(CloseLink(transport, host));
     EXPECT_EQ(log, (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W a0", "W 00", "W 00",
                                              "W 00", "W 22", "W 09", "FW"}));
@@ -120,11 +117,11 @@ TEST_F(OpenLinkTest, CloseLinkSendsTheBreakFrameAndReadsNothing)
     EXPECT_EQ(OpenLink(transport, host, CmdLinkPages, identity), OpenLinkResult::Ok);
 }
 
-TEST_F(OpenLinkTest, CloseLinkReportsAFailedWrite)
-{
+TEST_F(OpenLinkTest, CloseLinkReportsAFailedWrite) {
     unit.Faults().failWriteCall = 5;
     EXPECT_FALSE(CloseLink(transport, host));
-    EXPECT_EQ(log, (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W a0", "W 00", "W !", "FW"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W a0", "W 00", "W !", "FW"}));
 }
 
 } // namespace

@@ -17,18 +17,16 @@ namespace {
 namespace fs = std::filesystem;
 
 class LinkTraceToolTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = fs::path(::testing::TempDir())
-            / ("tunbox-link-trace-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  protected:
+    void SetUp() override {
+        dir = fs::path(::testing::TempDir()) /
+              ("tunbox-link-trace-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    std::string ValueFile(const std::string& name, const std::vector<std::uint32_t>& values)
-    {
+    std::string ValueFile(const std::string& name, const std::vector<std::uint32_t>& values) {
         const fs::path path = dir / name;
         std::ofstream file(path, std::ios::binary);
         for (std::uint32_t value : values)
@@ -36,17 +34,16 @@ protected:
         return path.string();
     }
 
-    std::string BinaryFile(const std::string& name, const std::vector<std::uint8_t>& bytes)
-    {
+    std::string BinaryFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
         const fs::path path = dir / name;
         std::ofstream file(path, std::ios::binary);
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return path.string();
     }
 
     // Runs the tool and returns its output lines; the exit code goes to `code`.
-    std::vector<std::string> Run(const std::vector<std::string>& args, int expectedCode = 0)
-    {
+    std::vector<std::string> Run(const std::vector<std::string>& args, int expectedCode = 0) {
         std::ostringstream out;
         std::ostringstream err;
         const int code = RunLinkTrace(args, out, err);
@@ -59,8 +56,7 @@ protected:
         return lines;
     }
 
-    static std::vector<std::string> Bytes(const char* prefix, std::span<const std::uint8_t> bytes)
-    {
+    static std::vector<std::string> Bytes(const char* prefix, std::span<const std::uint8_t> bytes) {
         std::vector<std::string> lines;
         for (std::uint8_t byte : bytes)
             lines.push_back(prefix + HexBytes({&byte, 1}));
@@ -71,8 +67,7 @@ protected:
     std::string errText;
 };
 
-TEST_F(LinkTraceToolTest, OpenLinkPrintsTheWholeExchangeAndTheIdentity)
-{
+TEST_F(LinkTraceToolTest, OpenLinkPrintsTheWholeExchangeAndTheIdentity) {
     const auto lines = Run({"--version", "39", "open-link", "main"});
     std::vector<std::string> expected = {"FW", "FR"};
     for (const auto& line : Bytes("W ", BuildCommandFrame(CmdLink, 0xAA, 0)))
@@ -80,12 +75,12 @@ TEST_F(LinkTraceToolTest, OpenLinkPrintsTheWholeExchangeAndTheIdentity)
     expected.push_back("FW");
     for (const auto& line : Bytes("R ", BuildCommandFrame(CmdLink, 39, 0)))
         expected.push_back(line);
-    expected.insert(expected.end(), {"FR", "FW", "IDENTITY version=39 mode=1 text=10006", "RESULT 0"});
+    expected.insert(expected.end(),
+                    {"FR", "FW", "IDENTITY version=39 mode=1 text=10006", "RESULT 0"});
     EXPECT_EQ(lines, expected);
 }
 
-TEST_F(LinkTraceToolTest, OpenLinkFaultsEndWithTheirResult)
-{
+TEST_F(LinkTraceToolTest, OpenLinkFaultsEndWithTheirResult) {
     struct Case {
         std::vector<std::string> args;
         const char* lastEvent;
@@ -107,32 +102,31 @@ TEST_F(LinkTraceToolTest, OpenLinkFaultsEndWithTheirResult)
     }
 }
 
-TEST_F(LinkTraceToolTest, GarbledAnswersAreShownAsReceived)
-{
+TEST_F(LinkTraceToolTest, GarbledAnswersAreShownAsReceived) {
     CommandFrame badHeader = BuildCommandFrame(CmdLink, 104, 0);
     badHeader[0] = 0xAA;
     StoreFrameCrc(badHeader);
     CommandFrame badCrc = BuildCommandFrame(CmdLink, 104, 0);
     std::swap(badCrc[6], badCrc[7]);
-    for (const auto& [option, answer] : {std::pair{"--bad-header", badHeader}, std::pair{"--bad-crc", badCrc}}) {
+    for (const auto& [option, answer] :
+         {std::pair{"--bad-header", badHeader}, std::pair{"--bad-crc", badCrc}}) {
         const auto lines = Run({option, "open-link", "main"});
         ASSERT_EQ(lines.size(), 20u) << option;
-        EXPECT_EQ(std::vector<std::string>(lines.begin() + 11, lines.begin() + 19), Bytes("R ", answer))
+        EXPECT_EQ(std::vector<std::string>(lines.begin() + 11, lines.begin() + 19),
+                  Bytes("R ", answer))
             << option;
     }
 }
 
-TEST_F(LinkTraceToolTest, CloseLinkPrintsOneForSuccess)
-{
-    EXPECT_EQ(Run({"close-link"}), (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W a0", "W 00",
-                                                              "W 00", "W 00", "W 22", "W 09", "FW",
-                                                              "RESULT 1"}));
+TEST_F(LinkTraceToolTest, CloseLinkPrintsOneForSuccess) {
+    EXPECT_EQ(Run({"close-link"}),
+              (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W a0", "W 00", "W 00", "W 00",
+                                        "W 22", "W 09", "FW", "RESULT 1"}));
     EXPECT_EQ(Run({"--fail-write", "1", "close-link"}),
               (std::vector<std::string>{"FW", "FR", "W !", "FW", "RESULT 0"}));
 }
 
-TEST_F(LinkTraceToolTest, ReadBlocksPrintsPacketsProgressAndData)
-{
+TEST_F(LinkTraceToolTest, ReadBlocksPrintsPacketsProgressAndData) {
     std::vector<std::uint32_t> memory(2048, 0);
     for (std::size_t i = 0; i < 256; ++i)
         memory[7 * 256 + i] = static_cast<std::uint32_t>(255 - i);
@@ -140,9 +134,10 @@ TEST_F(LinkTraceToolTest, ReadBlocksPrintsPacketsProgressAndData)
 
     ASSERT_GE(lines.size(), 12u);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 8, lines.begin() + 13),
-              (std::vector<std::string>{"PAUSE 10", "PROGRESS 0", "R aa", "R aa",
-                                        "RP fffefdfcfbfaf9f8f7f6f5f4f3f2f1f0efeeedecebeae9e8e7e6e5e4e3e2e1e0"
-                                        "dfdedddcdbdad9d8d7d6d5d4d3d2d1d0cfcecdcccbcac9c8c7c6c5c4c3c2c1c0"}));
+              (std::vector<std::string>{
+                  "PAUSE 10", "PROGRESS 0", "R aa", "R aa",
+                  "RP fffefdfcfbfaf9f8f7f6f5f4f3f2f1f0efeeedecebeae9e8e7e6e5e4e3e2e1e0"
+                  "dfdedddcdbdad9d8d7d6d5d4d3d2d1d0cfcecdcccbcac9c8c7c6c5c4c3c2c1c0"}));
     EXPECT_EQ(lines[lines.size() - 3], "PROGRESS 100");
     EXPECT_TRUE(lines[lines.size() - 2].starts_with("DATA fffefd"));
     EXPECT_EQ(lines[lines.size() - 2].size(), 5u + 512u);
@@ -152,22 +147,21 @@ TEST_F(LinkTraceToolTest, ReadBlocksPrintsPacketsProgressAndData)
         EXPECT_FALSE(line.starts_with("STATUS")) << "status texts are not link events";
 }
 
-TEST_F(LinkTraceToolTest, ReadBlocksFaultHasNoData)
-{
+TEST_F(LinkTraceToolTest, ReadBlocksFaultHasNoData) {
     const auto lines = Run({"--fail-read", "3", "read-blocks", "7", "0"});
     EXPECT_EQ(lines[lines.size() - 2], "RP !");
     EXPECT_EQ(lines.back(), "RESULT 2");
 }
 
-TEST_F(LinkTraceToolTest, WriteBlocksSendsLowBytesAndReportsTheVerdict)
-{
+TEST_F(LinkTraceToolTest, WriteBlocksSendsLowBytesAndReportsTheVerdict) {
     std::vector<std::uint32_t> data(256, 1);
     data[0] = 300;
     const std::string file = ValueFile("data.txt", data);
 
     const auto lines = Run({"write-blocks", "1", "7", file});
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "YIELD"), 32);
-    const auto packet = std::find_if(lines.begin(), lines.end(), [](const auto& l) { return l.starts_with("WP "); });
+    const auto packet = std::find_if(lines.begin(), lines.end(),
+                                     [](const auto& l) { return l.starts_with("WP "); });
     ASSERT_NE(packet, lines.end());
     EXPECT_TRUE(packet->starts_with("WP 2c01"));
     EXPECT_EQ(packet->size(), 3u + 128u);
@@ -177,8 +171,7 @@ TEST_F(LinkTraceToolTest, WriteBlocksSendsLowBytesAndReportsTheVerdict)
     EXPECT_EQ(Run({"--fail-write", "11", "write-blocks", "1", "7", file}).back(), "RESULT 4");
 }
 
-TEST_F(LinkTraceToolTest, UploadSendsTheImageFile)
-{
+TEST_F(LinkTraceToolTest, UploadSendsTheImageFile) {
     // A synthetic 74-byte image: opening frame for version 105, then filler.
     std::vector<std::uint8_t> image(74, 0x11);
     const CommandFrame frame = BuildCommandFrame(CmdFirmware, 105, 0);
@@ -197,8 +190,7 @@ TEST_F(LinkTraceToolTest, UploadSendsTheImageFile)
     EXPECT_EQ(silent.back(), "RESULT 3");
 }
 
-TEST_F(LinkTraceToolTest, BadArgumentsExitWithTwoAndOneLine)
-{
+TEST_F(LinkTraceToolTest, BadArgumentsExitWithTwoAndOneLine) {
     const std::string shortMemory = ValueFile("short.txt", std::vector<std::uint32_t>(2047, 0));
     const std::string bigMemory = ValueFile("big.txt", std::vector<std::uint32_t>(2048, 256));
     const std::string shortData = ValueFile("data.txt", std::vector<std::uint32_t>(255, 0));
@@ -233,8 +225,7 @@ TEST_F(LinkTraceToolTest, BadArgumentsExitWithTwoAndOneLine)
     }
 }
 
-TEST_F(LinkTraceToolTest, ExecutableRunsFromTheCommandLine)
-{
+TEST_F(LinkTraceToolTest, ExecutableRunsFromTheCommandLine) {
     struct Case {
         std::string args;
         int code;

@@ -1,14 +1,13 @@
+#include "LinkFixture.h"
 #include "link/BlockTransfer.h"
 #include "link/CommandFrame.h"
 #include "link/Crc16.h"
 #include "link/LinkInit.h"
-#include "LinkFixture.h"
 
 namespace tunbox {
 namespace {
 
-TEST(SimulatedUnitPresence, OpensOnlyWithExactlyOneUnit)
-{
+TEST(SimulatedUnitPresence, OpensOnlyWithExactlyOneUnit) {
     struct Case {
         unsigned units;
         bool opens;
@@ -23,8 +22,7 @@ TEST(SimulatedUnitPresence, OpensOnlyWithExactlyOneUnit)
     }
 }
 
-TEST(SimulatedUnitPresence, SecondUnitDropsOpenPipesWhileNoUnitKeepsThem)
-{
+TEST(SimulatedUnitPresence, SecondUnitDropsOpenPipesWhileNoUnitKeepsThem) {
     SimulatedUnit unit(104);
     ASSERT_TRUE(unit.OpenUnit());
     unit.Faults().unitCount = 0;
@@ -35,8 +33,7 @@ TEST(SimulatedUnitPresence, SecondUnitDropsOpenPipesWhileNoUnitKeepsThem)
     EXPECT_FALSE(unit.IsOpen());
 }
 
-TEST(SimulatedUnitPresence, CloseTwiceIsHarmless)
-{
+TEST(SimulatedUnitPresence, CloseTwiceIsHarmless) {
     SimulatedUnit unit(104);
     ASSERT_TRUE(unit.OpenUnit());
     unit.CloseUnit();
@@ -47,12 +44,11 @@ TEST(SimulatedUnitPresence, CloseTwiceIsHarmless)
 }
 
 class SimulatedUnitTest : public test::LinkFixture {
-protected:
+  protected:
     // Sends a write command for the settings block followed by `stream`
     // (mark, data, CRC) straight through the transport and returns the
     // unit's answer byte 3, or -1 without an answer.
-    int SendRawWrite(const std::vector<std::uint8_t>& stream)
-    {
+    int SendRawWrite(const std::vector<std::uint8_t>& stream) {
         EXPECT_TRUE(SendFrame(unit, BuildCommandFrame(CmdWriteBlocks, 1, 7)));
         for (std::uint8_t byte : stream)
             EXPECT_TRUE(unit.WriteByte(byte));
@@ -60,8 +56,7 @@ protected:
         return ReceiveFrame(unit, answer) ? answer[3] : -1;
     }
 
-    static std::vector<std::uint8_t> GoodStream(std::uint8_t fill)
-    {
+    static std::vector<std::uint8_t> GoodStream(std::uint8_t fill) {
         std::vector<std::uint8_t> stream{0xAA, 0xAA};
         stream.insert(stream.end(), 256, fill);
         const std::uint16_t crc = Crc16Of(stream);
@@ -71,8 +66,7 @@ protected:
     }
 };
 
-TEST_F(SimulatedUnitTest, StoresOnlyIntactStreams)
-{
+TEST_F(SimulatedUnitTest, StoresOnlyIntactStreams) {
     struct Case {
         const char* what;
         std::size_t position;
@@ -90,8 +84,7 @@ TEST_F(SimulatedUnitTest, StoresOnlyIntactStreams)
     EXPECT_EQ(unit.Memory()[6 * 256 + 255], 0) << "block 6 untouched";
 }
 
-TEST_F(SimulatedUnitTest, IgnoresFramesWithABadCrc)
-{
+TEST_F(SimulatedUnitTest, IgnoresFramesWithABadCrc) {
     CommandFrame frame = BuildCommandFrame(CmdLink, LinkInitParam, 0);
     frame[7] ^= 1;
     ASSERT_TRUE(SendFrame(unit, frame));
@@ -102,15 +95,13 @@ TEST_F(SimulatedUnitTest, IgnoresFramesWithABadCrc)
     EXPECT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
 }
 
-TEST_F(SimulatedUnitTest, ReadOutsideItsMemoryGetsNoAnswer)
-{
+TEST_F(SimulatedUnitTest, ReadOutsideItsMemoryGetsNoAnswer) {
     std::vector<std::uint32_t> data;
     EXPECT_EQ(ReadBlocks(transport, host, 2, 7, data), ReadResult::StreamFailed);
     EXPECT_TRUE(data.empty());
 }
 
-TEST_F(SimulatedUnitTest, ReopeningStartsAFreshExchange)
-{
+TEST_F(SimulatedUnitTest, ReopeningStartsAFreshExchange) {
     // A write broken off after the frame leaves the unit waiting for data;
     // opening the unit again puts it back to listening for commands.
     unit.Faults().failWriteCall = 9;
@@ -121,8 +112,7 @@ TEST_F(SimulatedUnitTest, ReopeningStartsAFreshExchange)
     EXPECT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
 }
 
-TEST_F(SimulatedUnitTest, ShortPacketReadFails)
-{
+TEST_F(SimulatedUnitTest, ShortPacketReadFails) {
     ASSERT_TRUE(SendFrame(unit, BuildCommandFrame(CmdLink, LinkInitParam, 0)));
     std::uint8_t packet[PacketLength];
     EXPECT_FALSE(unit.ReadPacket(packet)) << "only an 8-byte answer is waiting";

@@ -10,15 +10,13 @@
 namespace tunbox {
 namespace {
 
-TEST(UsbIdList, ParsesValidLists)
-{
+TEST(UsbIdList, ParsesValidLists) {
     struct Case {
         const char* text;
         std::vector<UsbId> ids;
     };
     for (const Case& c : {Case{"1234:abcd", {{0x1234, 0xABCD}}},
-                          Case{"1A2B:0C3D", {{0x1A2B, 0x0C3D}}},
-                          Case{"1:2", {{0x0001, 0x0002}}},
+                          Case{"1A2B:0C3D", {{0x1A2B, 0x0C3D}}}, Case{"1:2", {{0x0001, 0x0002}}},
                           Case{"ffff:0001, 0403:6001", {{0xFFFF, 0x0001}, {0x0403, 0x6001}}}}) {
         const auto ids = ParseUsbIds(c.text);
         ASSERT_TRUE(ids.has_value()) << c.text;
@@ -26,17 +24,15 @@ TEST(UsbIdList, ParsesValidLists)
     }
 }
 
-TEST(UsbIdList, RejectsMalformedLists)
-{
-    for (const char* text : {"", "1234", "1234:", ":abcd", "12345:0001", "0001:12345", "12g4:0001",
-                             "1234:abcd,", ",1234:abcd", "1234:abcd,,0001:0002", "1234-abcd",
-                             "+123:0001", "1234:abcd:0001"}) {
+TEST(UsbIdList, RejectsMalformedLists) {
+    for (const char* text :
+         {"", "1234", "1234:", ":abcd", "12345:0001", "0001:12345", "12g4:0001", "1234:abcd,",
+          ",1234:abcd", "1234:abcd,,0001:0002", "1234-abcd", "+123:0001", "1234:abcd:0001"}) {
         EXPECT_FALSE(ParseUsbIds(text).has_value()) << '"' << text << '"';
     }
 }
 
-TEST(UsbIdList, EnvironmentValueReplacesTheTable)
-{
+TEST(UsbIdList, EnvironmentValueReplacesTheTable) {
     std::ostringstream warnings;
     EXPECT_EQ(UsbIdsFromEnvironment(nullptr, warnings), DefaultUsbIds());
     EXPECT_EQ(UsbIdsFromEnvironment("0403:6001", warnings), (std::vector<UsbId>{{0x0403, 0x6001}}));
@@ -48,8 +44,7 @@ TEST(UsbIdList, EnvironmentValueReplacesTheTable)
     EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1);
 }
 
-TEST(LibusbTransportWithoutUnit, FindsNothingAndFailsEveryTransfer)
-{
+TEST(LibusbTransportWithoutUnit, FindsNothingAndFailsEveryTransfer) {
     LibusbTransport transport({});
     EXPECT_FALSE(transport.OpenUnit());
     EXPECT_EQ(transport.DeviceCount(), 0u);
@@ -69,16 +64,14 @@ TEST(LibusbTransportWithoutUnit, FindsNothingAndFailsEveryTransfer)
     EXPECT_FALSE(transport.OpenUnit()) << "opening again is safe";
 }
 
-TEST(LibusbTransportWithoutUnit, BuiltInTableOpensWithoutCrashing)
-{
+TEST(LibusbTransportWithoutUnit, BuiltInTableOpensWithoutCrashing) {
     // Whatever is on this machine's bus, the placeholder ids match no unit.
     LibusbTransport transport(DefaultUsbIds());
     EXPECT_FALSE(transport.OpenUnit());
     EXPECT_EQ(transport.DeviceCount(), 0u);
 }
 
-TEST(TransportChoice, SimulatedUnitOnRequest)
-{
+TEST(TransportChoice, SimulatedUnitOnRequest) {
     std::ostringstream warnings;
     auto transport = CreateTransport("104", nullptr, warnings);
     auto* unit = dynamic_cast<SimulatedUnit*>(transport.get());
@@ -89,14 +82,13 @@ TEST(TransportChoice, SimulatedUnitOnRequest)
     EXPECT_TRUE(warnings.str().empty());
 }
 
-TEST(TransportChoice, UsbOtherwise)
-{
+TEST(TransportChoice, UsbOtherwise) {
     struct Case {
         const char* simulated;
         bool warns;
     };
-    for (const Case& c : {Case{nullptr, false}, Case{"", true}, Case{"abc", true}, Case{"256", true},
-                          Case{"-1", true}, Case{"104x", true}}) {
+    for (const Case& c : {Case{nullptr, false}, Case{"", true}, Case{"abc", true},
+                          Case{"256", true}, Case{"-1", true}, Case{"104x", true}}) {
         std::ostringstream warnings;
         auto transport = CreateTransport(c.simulated, nullptr, warnings);
         EXPECT_NE(dynamic_cast<LibusbTransport*>(transport.get()), nullptr);
@@ -107,8 +99,7 @@ TEST(TransportChoice, UsbOtherwise)
     }
 }
 
-TEST(TransportChoice, FirmwareVersionText)
-{
+TEST(TransportChoice, FirmwareVersionText) {
     EXPECT_EQ(ParseFirmwareVersion("0"), std::uint8_t{0});
     EXPECT_EQ(ParseFirmwareVersion("255"), std::uint8_t{255});
     EXPECT_FALSE(ParseFirmwareVersion(" 104").has_value());

@@ -27,19 +27,17 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-std::uint32_t ParseNumber(std::string_view text, std::uint32_t max, const std::string& what)
-{
+std::uint32_t ParseNumber(std::string_view text, std::uint32_t max, const std::string& what) {
     std::uint32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > max)
-        throw UsageError(what + " must be a number 0.." + std::to_string(max) + ", not \""
-                         + std::string(text) + "\"");
+        throw UsageError(what + " must be a number 0.." + std::to_string(max) + ", not \"" +
+                         std::string(text) + "\"");
     return value;
 }
 
 // One unsigned decimal value per line; blank lines and CR LF line ends are allowed.
-std::vector<std::uint32_t> ReadValueFile(const std::string& path, std::uint32_t max)
-{
+std::vector<std::uint32_t> ReadValueFile(const std::string& path, std::uint32_t max) {
     std::ifstream file(path);
     if (!file)
         throw UsageError("cannot read " + path);
@@ -58,8 +56,7 @@ std::vector<std::uint32_t> ReadValueFile(const std::string& path, std::uint32_t 
     return values;
 }
 
-std::vector<std::uint32_t> ReadBinaryFile(const std::string& path)
-{
+std::vector<std::uint32_t> ReadBinaryFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw UsageError("cannot read " + path);
@@ -81,8 +78,7 @@ struct Invocation {
     std::vector<std::string> command;
 };
 
-Invocation ParseArguments(const std::vector<std::string>& args)
-{
+Invocation ParseArguments(const std::vector<std::string>& args) {
     Invocation call;
     std::size_t i = 0;
     auto value = [&](const std::string& option) -> const std::string& {
@@ -102,7 +98,8 @@ Invocation ParseArguments(const std::vector<std::string>& args)
         else if (option == "--fail-read")
             call.faults.failReadCall = ParseNumber(value(option), Unbounded, option);
         else if (option == "--answer-status")
-            call.faults.answerStatus = static_cast<std::uint8_t>(ParseNumber(value(option), 255, option));
+            call.faults.answerStatus =
+                static_cast<std::uint8_t>(ParseNumber(value(option), 255, option));
         else if (option == "--bad-header")
             call.faults.badHeader = true;
         else if (option == "--bad-crc")
@@ -114,10 +111,14 @@ Invocation ParseArguments(const std::vector<std::string>& args)
     }
     call.command.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
     if (call.command.empty())
-        throw UsageError("no exchange given (open-link, close-link, read-blocks, write-blocks, upload)");
+        throw UsageError(
+            "no exchange given (open-link, close-link, read-blocks, write-blocks, upload)");
 
-    static const std::vector<std::pair<std::string, std::size_t>> Arities = {
-        {"open-link", 1}, {"close-link", 0}, {"read-blocks", 2}, {"write-blocks", 3}, {"upload", 1}};
+    static const std::vector<std::pair<std::string, std::size_t>> Arities = {{"open-link", 1},
+                                                                             {"close-link", 0},
+                                                                             {"read-blocks", 2},
+                                                                             {"write-blocks", 3},
+                                                                             {"upload", 1}};
     for (const auto& [name, arity] : Arities) {
         if (call.command[0] == name) {
             if (call.command.size() != arity + 1)
@@ -132,18 +133,17 @@ Invocation ParseArguments(const std::vector<std::string>& args)
 
 // Runs the exchange and returns its lines after the event log.
 std::vector<std::string> RunExchange(const std::vector<std::string>& command, Transport& transport,
-                                     LinkHost& host)
-{
+                                     LinkHost& host) {
     const std::string& name = command[0];
     if (name == "open-link") {
         UnitIdentity identity;
-        const auto result = OpenLink(transport, host, command[1] == "main" ? CmdLink : CmdLinkPages,
-                                     identity);
+        const auto result =
+            OpenLink(transport, host, command[1] == "main" ? CmdLink : CmdLinkPages, identity);
         std::vector<std::string> lines;
         if (result == OpenLinkResult::Ok)
-            lines.push_back("IDENTITY version=" + std::to_string(identity.DeviceVersion)
-                            + " mode=" + std::to_string(identity.DeviceMode)
-                            + " text=" + std::to_string(identity.TypeTextId));
+            lines.push_back("IDENTITY version=" + std::to_string(identity.DeviceVersion) +
+                            " mode=" + std::to_string(identity.DeviceMode) +
+                            " text=" + std::to_string(identity.TypeTextId));
         lines.push_back("RESULT " + std::to_string(static_cast<int>(result)));
         return lines;
     }
@@ -161,8 +161,8 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
     if (name == "write-blocks") {
         const auto data = ReadValueFile(command[3], std::numeric_limits<std::uint32_t>::max());
         if (data.size() != count * BlockLength)
-            throw UsageError(command[3] + " holds " + std::to_string(data.size()) + " values, expected "
-                             + std::to_string(count * BlockLength));
+            throw UsageError(command[3] + " holds " + std::to_string(data.size()) +
+                             " values, expected " + std::to_string(count * BlockLength));
         const auto result = WriteBlocks(transport, host, count, address, data);
         return {"RESULT " + std::to_string(static_cast<int>(result))};
     }
@@ -179,16 +179,15 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
 
 } // namespace
 
-int RunLinkTrace(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunLinkTrace(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         Invocation call = ParseArguments(args);
         SimulatedUnit unit(call.version);
         if (call.memoryFile) {
             const auto memory = ReadValueFile(*call.memoryFile, 255);
             if (memory.size() != SimulatedUnit::MemorySize)
-                throw UsageError(*call.memoryFile + " holds " + std::to_string(memory.size())
-                                 + " values, expected " + std::to_string(SimulatedUnit::MemorySize));
+                throw UsageError(*call.memoryFile + " holds " + std::to_string(memory.size()) +
+                                 " values, expected " + std::to_string(SimulatedUnit::MemorySize));
             std::copy(memory.begin(), memory.end(), unit.Memory().begin());
         }
         unit.OpenUnit();
