@@ -1,7 +1,12 @@
 // Widgets need one QApplication for the whole test run; gtest's own main does
-// not make one, so a global environment does.
+// not make one, so a global environment does. It also sets up what the program's
+// start-up would: the Russian catalogue texts and number format.
+#include "app/BuiltInMessages.h"
+#include "app/MessageTable.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +21,9 @@ public:
         app_ = std::make_unique<QApplication>(argc_, argv_);
         // The main window shows its pages in this font; layouts are judged in it.
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
+            tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));
     }
     void TearDown() override { app_.reset(); }
 
