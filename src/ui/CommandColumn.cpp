@@ -11,7 +11,7 @@ QGroupBox* Group(QWidget* parent, QVBoxLayout* column, const char* name)
 {
     auto* group = Named(new QGroupBox(parent), name);
     auto* layout = new QVBoxLayout(group);
-    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setContentsMargins(4, 4, 4, 6);
     layout->setSpacing(4);
     column->addWidget(group);
     return group;
@@ -30,8 +30,8 @@ QPushButton* Button(QGroupBox* group, const char* name, bool enabled)
 CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent)
 {
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 2, 4, 0);
-    column->setSpacing(3);
+    column->setContentsMargins(4, 4, 4, 0);
+    column->setSpacing(6);
 
     portGroup_ = Group(this, column, "GroupBox1");
     portGroup_->setEnabled(false);

@@ -20,9 +20,9 @@ namespace tunbox {
 namespace {
 
 // Areas of the client area, in pixels.
-const QRect PageArea(0, 0, 667, 544);
-const QRect CommandArea(667, 0, 127, 508);
-const QRect LanguageArea(671, 512, 119, 27);
+const QRect PageArea(0, 0, 658, 544);
+const QRect CommandArea(658, 0, 136, 508);
+const QRect LanguageArea(664, 511, 124, 28);
 const QRect StatusArea(0, 544, MainWindow::ClientWidth, MainWindow::ClientHeight - 544);
 
 QFont WindowFont()

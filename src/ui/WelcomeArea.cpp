@@ -4,7 +4,6 @@
 #include "ui/MakerContacts.h"
 #include "ui/WidgetLook.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -34,6 +33,8 @@ WelcomeArea::WelcomeArea(QWidget* parent) : QWidget(parent)
     webAddress_ = TextLabel(this, "Label_webaddr", false);
     emailAddress_ = TextLabel(this, "Label_emailaddr", false);
 
+    for (QLabel* text : {logo2_, logo3_, logo4_, logo5_, logo2Zelk_, logo4Zelk_})
+        EnlargeFont(text, 1);
     for (QLabel* heading : {logo1_, logo1Zelk_}) {
         heading->setAlignment(Qt::AlignHCenter);
         SetTextColor(heading, WelcomeGreen);
@@ -54,17 +55,12 @@ WelcomeArea::WelcomeArea(QWidget* parent) : QWidget(parent)
     logoImage_->setFixedSize(100, 75);
     logoImage_->setPixmap(DrawLogoPicture(logoImage_->size(), devicePixelRatioF()));
 
-    // Each partner-brand text shares the cell of the default text it replaces.
-    auto* texts = new QGridLayout;
-    texts->setVerticalSpacing(14);
-    texts->addWidget(logo1_, 0, 0);
-    texts->addWidget(logo1Zelk_, 0, 0);
-    texts->addWidget(logo2_, 1, 0);
-    texts->addWidget(logo2Zelk_, 1, 0);
-    texts->addWidget(logo3_, 2, 0);
-    texts->addWidget(logo4_, 3, 0);
-    texts->addWidget(logo4Zelk_, 3, 0);
-    texts->addWidget(logo5_, 4, 0);
+    // Each partner-brand text stands right after the default text it replaces,
+    // so whichever of the two is shown takes the same place.
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(12);
+    for (QLabel* label : {logo1_, logo1Zelk_, logo2_, logo2Zelk_, logo3_, logo4_, logo4Zelk_, logo5_})
+        texts->addWidget(label);
 
     auto* addresses = new QVBoxLayout;
     addresses->addStretch();

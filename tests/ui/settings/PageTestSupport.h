@@ -11,19 +11,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include <ostream>
-
-// Readable failure messages for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& texts, std::ostream* out)
-{
-    *out << '\n';
-    for (const QString& text : texts)
-        *out << "  " << text.toStdString() << '\n';
-}
+#include <string>
+#include <vector>
 
 namespace tunbox::pagetest {
 
@@ -49,9 +38,9 @@ inline QStringList Items(const QComboBox* list)
 }
 
 // What every named control of page shows, one line each, to compare two states.
-inline QStringList Snapshot(const QWidget* page)
+inline std::vector<std::string> Snapshot(const QWidget* page)
 {
-    QStringList lines;
+    std::vector<std::string> lines;
     for (const QWidget* w : page->findChildren<QWidget*>()) {
         QString name = w->objectName();
         if (name.isEmpty() && qobject_cast<const QRadioButton*>(w))
@@ -68,7 +57,7 @@ inline QStringList Snapshot(const QWidget* page)
                         .arg(l->currentIndex())
                         .arg(l->count())
                         .arg(l->currentText());
-        lines << line;
+        lines.push_back(line.toStdString());
     }
     return lines;
 }

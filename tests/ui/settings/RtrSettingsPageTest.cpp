@@ -186,7 +186,7 @@ TEST_F(RtrPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce)
             ClickMode(o, mode);
             ASSERT_EQ(page.Model().State().Output(o).mode, mode);
             const RtrPageState once = page.Model().State();
-            const QStringList shownOnce = Snapshot(&page);
+            const auto shownOnce = Snapshot(&page);
             page.ReleWorkMode1Click(page.findChild<QGroupBox*>(QStringLiteral("ReleWorkMode%1").arg(o)));
             EXPECT_EQ(page.Model().State(), once) << o << " " << mode;
             EXPECT_EQ(Snapshot(&page), shownOnce) << o << " " << mode;
@@ -199,7 +199,7 @@ TEST_F(RtrPageTest, HandlerIgnoresSendersThatAreNoModeGroup)
     ClickMode(2, 6);
     ClickIndicator(Box("SelfDamage", 2));
     const RtrPageState before = page.Model().State();
-    const QStringList shown = Snapshot(&page);
+    const auto shown = Snapshot(&page);
     QObject stranger;
     stranger.setObjectName(QStringLiteral("ReleWorkMode4"));
     page.ReleWorkMode1Click(&stranger);

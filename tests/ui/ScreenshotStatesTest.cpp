@@ -1,0 +1,82 @@
+#include "ScreenshotStates.h"
+#include "support/WindowUnderTest.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+namespace tunbox {
+namespace {
+
+// The visible controls of root whose caption does not show whole.
+QStringList CutTexts(const QWidget* root)
+{
+    QStringList cut;
+    for (const QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        bool fits = true;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            if (label->text().isEmpty())
+                continue;
+            fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                     : label->sizeHint().width() <= label->width();
+        } else if (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget)) {
+            fits = widget->sizeHint().width() <= widget->width();
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+            fits = group->minimumSizeHint().width() <= group->width();
+        } else if (const auto* tabs = qobject_cast<const QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->isTabVisible(i) && !tabs->rect().contains(tabs->tabRect(i)))
+                    fits = false;
+            }
+        }
+        if (!fits)
+            cut.append(widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName());
+    }
+    return cut;
+}
+
+TEST(ScreenshotStates, EveryStateShowsEveryTextWhole)
+{
+    const std::vector<ScreenshotState> states = ScreenshotStates();
+    ASSERT_FALSE(states.empty());
+    for (const ScreenshotState& state : states) {
+        SCOPED_TRACE(state.name.toStdString());
+        WindowUnderTest w;
+        w.window->show();
+        state.prepare(*w.window);
+        EXPECT_EQ(CutTexts(w.window.get()).join(QStringLiteral(", ")).toStdString(), "");
+    }
+}
+
+TEST(ScreenshotStates, ThePageStatesShowTheirPageWithItsTab)
+{
+    const std::pair<const char*, const char*> pages[] = {
+        {"02-page-main", "MainTabSh"},
+        {"03-page-backup", "RegistBackupTabSh"},
+        {"04-page-rele-settings", "ReleSettingsTabSh"},
+        {"05-page-rpu-settings", "ReleSettingsTabRPU"},
+    };
+    const std::vector<ScreenshotState> states = ScreenshotStates();
+    for (const auto& [stateName, pageName] : pages) {
+        SCOPED_TRACE(stateName);
+        const auto state = std::find_if(states.begin(), states.end(),
+                                        [&](const ScreenshotState& s) { return s.name == stateName; });
+        ASSERT_NE(state, states.end());
+        WindowUnderTest w;
+        w.window->show();
+        state->prepare(*w.window);
+        auto* page = w.Find(pageName);
+        EXPECT_TRUE(page->isVisible());
+        const auto* tabs = w.window->findChild<QTabBar*>();
+        EXPECT_TRUE(tabs->isTabVisible(tabs->currentIndex()));
+    }
+}
+
+} // namespace
+} // namespace tunbox

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace tunbox {
+
+class MainWindow;
+
+// One picture: a fresh window is built, prepare brings it into the state, and
+// the window is saved as <name>.png.
+struct ScreenshotState {
+    QString name;
+    std::function<void(MainWindow&)> prepare;
+};
+
+// Every state the tool renders, in order. Add a state here to get its picture.
+std::vector<ScreenshotState> ScreenshotStates();
+
+} // namespace tunbox
