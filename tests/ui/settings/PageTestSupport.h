@@ -11,8 +11,15 @@
 #include <QTest>
 #include <QWidget>
 
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tunbox::pagetest {
 

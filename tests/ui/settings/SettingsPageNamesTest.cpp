@@ -1,5 +1,7 @@
 // Every control family of both settings pages is found by its composed name,
 // exactly once, with the kind, caption and starting state the pages promise.
+#include "PageTestSupport.h"
+
 #include "ui/settings/RpuSettingsPage.h"
 #include "ui/settings/RtrSettingsPage.h"
 
