@@ -14,7 +14,7 @@ namespace tunbox {
 // end, and above it the language controls, where the "Select language" button
 // lies over the label and the list and is what the user sees and uses.
 class BottomStrip {
-    Q_DECLARE_TR_FUNCTIONS(BottomStrip)
+    Q_DECLARE_TR_FUNCTIONS(tunbox::BottomStrip)
 public:
     // Creates the controls on window: the status line in statusArea, the
     // language controls in languageArea.

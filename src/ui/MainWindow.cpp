@@ -49,7 +49,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 
     BuildAreas();
-    RetranslateUi();
+    RetranslateWindow();
     Construct(services);
 }
 
@@ -90,6 +90,16 @@ void MainWindow::BuildAreas()
 }
 
 void MainWindow::RetranslateUi()
+{
+    welcome_->RetranslateUi();
+    commands_->RetranslateUi();
+    mainPage_->RetranslateUi();
+    backupPage_->RetranslateUi();
+    bottom_->RetranslateUi();
+    RetranslateWindow();
+}
+
+void MainWindow::RetranslateWindow()
 {
     setWindowTitle(tr("Программа для настройки РПУ Зорен-КЛ-Т"));
     setAccessibleName(windowTitle());
@@ -178,6 +188,13 @@ QString MainWindow::StatusText() const
 void MainWindow::SetProgress(int percent)
 {
     bottom_->SetProgress(percent);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

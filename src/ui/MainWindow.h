@@ -77,15 +77,18 @@ public:
     QWidget* ReleSettingsTabSh() const { return releSettingsPage_; }
     QWidget* ReleSettingsTabRPU() const { return rpuSettingsPage_; }
 
+    // Sets every caption again in the active language.
     void RetranslateUi();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildAreas();
+    void RetranslateWindow();
     void Construct(const WindowServices& services);
     void HideExtraTabs();
 

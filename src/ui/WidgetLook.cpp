@@ -38,7 +38,7 @@ void SetPairCaption(QLabel* caption, QLabel* value, const QString& text)
 {
     caption->setText(text);
     caption->setAccessibleName(AccessibleFromCaption(text));
-    value->setAccessibleName(QCoreApplication::translate("WidgetLook", "%1 — значение").arg(AccessibleFromCaption(text)));
+    value->setAccessibleName(QCoreApplication::translate("tunbox::WidgetLook", "%1 — значение").arg(AccessibleFromCaption(text)));
 }
 
 void MakeBold(QWidget* widget)

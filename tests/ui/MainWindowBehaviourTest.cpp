@@ -1,5 +1,6 @@
 #include "support/WindowUnderTest.h"
 #include "ui/BackupPage.h"
+#include "ui/BottomStrip.h"
 #include "ui/CommandColumn.h"
 #include "ui/MainPage.h"
 #include "ui/PageControl.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -72,11 +74,14 @@ TEST_F(MainWindowBehaviour, F5DoesNothingWhileAControlHasTheFocus)
     QWidget* control = w.window->Commands()->ConnectButton();
     control->setFocus();
     ASSERT_EQ(w.window->focusWidget(), control);
-    // Sent to the focused control, the key travels up to the window unhandled.
-    QTest::keyClick(control, Qt::Key_F5);
-    QTest::keyClick(w.window.get(), Qt::Key_F5);
-    EXPECT_TRUE(WorkingList()->isHidden());
-    EXPECT_TRUE(Memo()->isHidden());
+    // Sent to the focused control the key travels up to the window unhandled;
+    // sent to the window itself it meets the same rule.
+    for (QWidget* target : {control, static_cast<QWidget*>(w.window.get())}) {
+        SCOPED_TRACE(target->objectName().toStdString());
+        QTest::keyClick(target, Qt::Key_F5);
+        EXPECT_TRUE(WorkingList()->isHidden());
+        EXPECT_TRUE(Memo()->isHidden());
+    }
 }
 
 TEST_F(MainWindowBehaviour, NoOtherKeyTogglesTheWorkingList)
@@ -144,6 +149,46 @@ TEST_F(MainWindowBehaviour, ChoosingOnLineAgainReturnsTheCommandsToNotConnected)
     EXPECT_EQ(w.window->MainPageC()->ActivePage(), static_cast<QWidget*>(w.window->MainTabSh()));
     EXPECT_FALSE(w.window->MainPageC()->isVisible());
     EXPECT_TRUE(w.transport.Calls().empty());
+}
+
+// Translates every caption of the window by marking it, as a language module would.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    {
+        return QStringLiteral("EN[%1] %2").arg(QString::fromLatin1(context), QString::fromUtf8(sourceText));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST_F(MainWindowBehaviour, ALanguageChangeRetranslatesCaptionsAndKeepsTheState)
+{
+    CommandColumn* commands = w.window->Commands();
+    BackupPage* backup = w.window->RegistBackupTabSh();
+    backup->RPU_RTRRadioGr()->SetItemIndex(1);
+    commands->ConnectButton()->setEnabled(false);
+
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(w.window->windowTitle().startsWith("EN["));
+    EXPECT_TRUE(commands->ConnectButton()->text().startsWith("EN[tunbox::CommandColumn] Установить"));
+    EXPECT_TRUE(commands->ConnectButton()->toolTip().startsWith("EN["));
+    EXPECT_TRUE(w.window->MainTabSh()->RPU_rb()->text().startsWith("EN[tunbox::MainPage]"));
+    EXPECT_TRUE(backup->RegBackupDeleteButton()->text().startsWith("EN[tunbox::BackupPage]"));
+    EXPECT_TRUE(w.window->Welcome()->Logo1_lb()->text().startsWith("EN[tunbox::WelcomeArea]"));
+    EXPECT_TRUE(w.window->Bottom().btn_ChangeLang()->text().startsWith("EN[tunbox::BottomStrip]"));
+    EXPECT_TRUE(w.window->MainPageC()->tabText(0).startsWith("EN[tunbox::MainWindow]"));
+    EXPECT_TRUE(commands->OperModeCmB()->itemText(0).startsWith("EN["));
+    EXPECT_EQ(commands->OperModeCmB()->currentIndex(), CommandColumn::OnLineItem);
+    EXPECT_EQ(backup->RPU_RTRRadioGr()->ItemIndex(), 1);
+    EXPECT_FALSE(commands->ConnectButton()->isEnabled());
+
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(commands->ConnectButton()->text(), "Установить");
+    EXPECT_EQ(w.window->Welcome()->Label_webaddr()->text(), "www.zoren.example");
 }
 
 TEST(MainWindowConstruction, SetsTheProgramFolderAndFileNameParts)
