@@ -135,9 +135,10 @@ QComboBox* AddListRow(QGridLayout* grid, int row, const char* prefix, int output
     list->setEditable(false);
     list->setAccessibleName(label->text().trimmed());
     // The time lists are long; show a good part of them when opened. They start
-    // empty, so reserve room for the longest time text ("21 мин. 10 с.").
+    // empty, so reserve room for the longest Russian time text ("21 мин. 10 с.")
+    // and grow with the items when a language has longer ones.
     list->setMaxVisibleItems(20);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->setMinimumContentsLength(13);
     label->setBuddy(list);
     grid->addWidget(label, row, 0);
