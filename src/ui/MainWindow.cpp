@@ -114,6 +114,9 @@ void MainWindow::RetranslateWindow()
     commands_->setAccessibleName(tr("Команды"));
 }
 
+// The starting state: on-line work chosen, the main page active and hidden,
+// identity and backup fields empty, only the main tab shown, then the program's
+// folders and the parts of file names.
 void MainWindow::Construct(const WindowServices& services)
 {
     fields_ = WindowFields{};

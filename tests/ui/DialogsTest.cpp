@@ -1,6 +1,9 @@
 #include "support/RecordingDialogs.h"
 #include "ui/QtDialogs.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -34,6 +37,25 @@ TEST(QtFileFilter, ConvertsPairsToQtEntriesAndPicksTheIndexedOne)
         EXPECT_EQ(filter.filters, c.filters);
         EXPECT_EQ(filter.selected, QString::fromUtf8(c.selected));
     }
+}
+
+TEST(QtDialogs, HourglassSwitchesAreBalancedWhateverTheirOrder)
+{
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    {
+        QtDialogs dialogs;
+        dialogs.SetHourglass(false);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        dialogs.SetHourglass(true);
+        dialogs.SetHourglass(true);
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        dialogs.SetHourglass(false);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        // Left on, it is switched off with the dialogs.
+        dialogs.SetHourglass(true);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(RecordingDialogs, RecordsBoxesAndAnswersQuestionsFromTheScript)
