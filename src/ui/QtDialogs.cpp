@@ -1,5 +1,7 @@
 #include "ui/QtDialogs.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -38,8 +40,8 @@ void QtDialogs::SetOwner(QWidget* owner)
     owner_ = owner;
 }
 
-MessageAnswer QtDialogs::ShowMessage(const QString& caption, const QString& text, MessageIcon icon,
-                                     MessageButtons buttons)
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text,
+                                            MessageIcon icon, MessageButtons buttons)
 {
     QMessageBox::Icon boxIcon = QMessageBox::Information;
     switch (icon) {
@@ -49,11 +51,23 @@ MessageAnswer QtDialogs::ShowMessage(const QString& caption, const QString& text
     case MessageIcon::Information: boxIcon = QMessageBox::Information; break;
     }
     const bool question = buttons == MessageButtons::YesNo;
-    QMessageBox box(boxIcon, caption, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    owner_.data());
-    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
-    const int answer = box.exec();
-    if (!question)
+    auto box = std::make_unique<QMessageBox>(boxIcon, caption, text,
+                                             question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    box->setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    // The buttons speak the program's language, not the toolkit's.
+    if (question) {
+        box->button(QMessageBox::Yes)->setText(QCoreApplication::translate("tunbox::QtDialogs", "Да"));
+        box->button(QMessageBox::No)->setText(QCoreApplication::translate("tunbox::QtDialogs", "Нет"));
+    }
+    return box;
+}
+
+MessageAnswer QtDialogs::ShowMessage(const QString& caption, const QString& text, MessageIcon icon,
+                                     MessageButtons buttons)
+{
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(owner_.data(), caption, text, icon, buttons);
+    const int answer = box->exec();
+    if (buttons != MessageButtons::YesNo)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }

@@ -2,9 +2,12 @@
 
 #include "ui/Dialogs.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+
+#include <memory>
 
 namespace tunbox {
 
@@ -19,6 +22,11 @@ struct QtFileFilter {
 // does not name its pattern gets it appended in brackets; filterIndex counts
 // from 1, and an index outside the list preselects the first entry.
 QtFileFilter ToQtFileFilter(const QString& pairs, int filterIndex);
+
+// The message box ShowMessage runs: the icon, Ok or Yes/No buttons with Yes
+// as default.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text,
+                                            MessageIcon icon, MessageButtons buttons);
 
 // The dialogs the program shows on the desktop: QMessageBox, QFileDialog, the
 // application's override cursor and QDesktopServices.

@@ -1,7 +1,9 @@
 #include "support/RecordingDialogs.h"
 #include "ui/QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QCursor>
+#include <QPushButton>
 #include <QGuiApplication>
 
 #include <gtest/gtest-spi.h>
@@ -37,6 +39,29 @@ TEST(QtFileFilter, ConvertsPairsToQtEntriesAndPicksTheIndexedOne)
         EXPECT_EQ(filter.filters, c.filters);
         EXPECT_EQ(filter.selected, QString::fromUtf8(c.selected));
     }
+}
+
+TEST(QtDialogs, MessageBoxesCarryTheirIconAndButtonsInTheProgramsLanguage)
+{
+    const std::tuple<MessageIcon, QMessageBox::Icon> icons[] = {
+        {MessageIcon::Error, QMessageBox::Critical},
+        {MessageIcon::Warning, QMessageBox::Warning},
+        {MessageIcon::Question, QMessageBox::Question},
+        {MessageIcon::Information, QMessageBox::Information},
+    };
+    for (const auto& [icon, shown] : icons) {
+        const auto box = MakeMessageBox(nullptr, "Системное сообщение", "Текст", icon, MessageButtons::Ok);
+        EXPECT_EQ(box->icon(), shown);
+        EXPECT_EQ(box->windowTitle(), "Системное сообщение");
+        EXPECT_EQ(box->text(), "Текст");
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    }
+    const auto question = MakeMessageBox(nullptr, "Системное сообщение", "Вы действительно хотите выйти?",
+                                         MessageIcon::Question, MessageButtons::YesNo);
+    EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question->button(QMessageBox::Yes)->text(), "Да");
+    EXPECT_EQ(question->button(QMessageBox::No)->text(), "Нет");
+    EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::Yes));
 }
 
 TEST(QtDialogs, HourglassSwitchesAreBalancedWhateverTheirOrder)

@@ -1,4 +1,5 @@
-// Renders the main window in each of its states to PNG files, offscreen:
+// Renders the main window in each of its states, and the message boxes it
+// shows, to PNG files, offscreen:
 //   tunbox-screenshots OUTDIR
 #include "ScreenshotDialogs.h"
 #include "ScreenshotStates.h"
@@ -7,12 +8,30 @@
 #include "app/MessageTable.h"
 #include "link/SimulatedUnit.h"
 #include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+namespace {
+
+// Message boxes as the window shows them, for a look at their texts.
+struct BoxPicture {
+    const char* name;
+    int caption;
+    int text;
+    tunbox::MessageIcon icon;
+    tunbox::MessageButtons buttons;
+};
+
+const BoxPicture BoxPictures[] = {
+    {"90-box-exit-question", 10013, 10012, tunbox::MessageIcon::Question, tunbox::MessageButtons::YesNo},
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,23 +49,33 @@ int main(int argc, char** argv)
     for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
         tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));
 
+    int failures = 0;
+    const auto save = [&](QWidget& widget, const QString& name) {
+        widget.show();
+        QApplication::processEvents();
+        const QString file = out.filePath(name + QStringLiteral(".png"));
+        if (widget.grab().save(file)) {
+            QTextStream(stdout) << file << '\n';
+        } else {
+            err << "cannot write " << file << '\n';
+            ++failures;
+        }
+    };
+
     // The window makes its folders in the program folder; keep them out of the build.
     QTemporaryDir programDir;
-    int failures = 0;
     for (const tunbox::ScreenshotState& state : tunbox::ScreenshotStates()) {
         tunbox::SimulatedUnit unit(104);
         tunbox::ScreenshotDialogs dialogs;
         tunbox::MainWindow window(tunbox::WindowServices{unit, dialogs, programDir.path()});
         window.show();
         state.prepare(window);
-        QApplication::processEvents();
-        const QString file = out.filePath(state.name + QStringLiteral(".png"));
-        if (window.grab().save(file)) {
-            QTextStream(stdout) << file << '\n';
-        } else {
-            err << "cannot write " << file << '\n';
-            ++failures;
-        }
+        save(window, state.name);
+    }
+    for (const BoxPicture& picture : BoxPictures) {
+        const auto box = tunbox::MakeMessageBox(nullptr, tunbox::Msg(picture.caption), tunbox::Msg(picture.text),
+                                                picture.icon, picture.buttons);
+        save(*box, QString::fromLatin1(picture.name));
     }
     return failures == 0 ? 0 : 1;
 }
