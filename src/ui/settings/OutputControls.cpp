@@ -101,9 +101,9 @@ QGroupBox* BuildEventGroup(OutputControls& controls,
     auto* group = new QGroupBox(title, parent);
     group->setAccessibleName(title);
     auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setContentsMargins(4, 4, 4, 4);
     grid->setVerticalSpacing(2);
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(4);
     controls.events.clear();
     for (size_t i = 0; i < specs.size(); ++i) {
         const EventBoxSpec& spec = specs[i];
@@ -193,11 +193,11 @@ void ArrangeOutputTab(QWidget* tab, QGroupBox* mode, QGroupBox* events, QGroupBo
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(6);
     auto* top = new QHBoxLayout;
-    top->setSpacing(6);
+    top->setSpacing(4);
     top->addWidget(mode);
     top->addWidget(events, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->setSpacing(6);
+    bottom->setSpacing(4);
     bottom->addWidget(bindings);
     bottom->addWidget(extras, 1);
     column->addLayout(top);

@@ -20,7 +20,9 @@ public:
     {
         app_ = std::make_unique<QApplication>(argc_, argv_);
         // The main window shows its pages in this font; layouts are judged in it.
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(11);
+        QApplication::setFont(font);
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
             tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));

@@ -1,5 +1,5 @@
 // Renders both settings pages, each output tab, to PNG files in the folder given
-// as the only argument, at the size the main window gives its page area: first
+// as the only argument, at the size the main window gives a page: first
 // as the window first shows them, then after the factory defaults.
 #include "app/BuiltInMessages.h"
 #include "app/MessageTable.h"
@@ -30,7 +30,7 @@ void RenderTabs(Page& page, const QString& folder, const QString& stem)
 template <typename Page>
 void RenderStates(Page& page, const QString& folder, const QString& name)
 {
-    page.resize(660, 515);
+    page.resize(654, 517);
     page.show();
     std::printf("%s size hint %dx%d\n", qPrintable(name), page.sizeHint().width(),
                 page.sizeHint().height());
@@ -44,7 +44,9 @@ void RenderStates(Page& page, const QString& folder, const QString& name)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11); // the main window's font
+    QApplication::setFont(font);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
         tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));

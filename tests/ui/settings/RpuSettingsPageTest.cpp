@@ -33,7 +33,7 @@ class RpuPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        page.resize(660, 515);
+        page.resize(654, 517);
         page.show();
     }
 

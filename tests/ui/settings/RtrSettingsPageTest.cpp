@@ -35,7 +35,7 @@ class RtrPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        page.resize(660, 515);
+        page.resize(654, 517);
         page.show();
     }
 

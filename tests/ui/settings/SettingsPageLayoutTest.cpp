@@ -16,8 +16,9 @@
 namespace tunbox {
 namespace {
 
-// The window's page area less its own tab bar.
-const QSize kPageArea(660, 515);
+// What the main window's page control (658 x 544) leaves for a page inside its
+// frame and below its tab bar.
+const QSize kPageArea(654, 517);
 
 QString Describe(const QWidget* w)
 {

@@ -305,8 +305,8 @@ TEST(SettingsPageNames, BindingBoxesSitInNumberedColumns)
 {
     Host host;
     host.window.resize(700, 560);
-    host.rtr->setGeometry(0, 0, 660, 515);
-    host.rpu->setGeometry(0, 0, 660, 515);
+    host.rtr->setGeometry(0, 0, 654, 517);
+    host.rpu->setGeometry(0, 0, 654, 517);
     host.window.show();
     struct Case {
         QTabWidget* tabs;
