@@ -9,15 +9,13 @@
 namespace tunbox {
 namespace {
 
-QLabel* Label(QWidget* parent, const char* name)
-{
+QLabel* Label(QWidget* parent, const char* name) {
     return Named(new QLabel(parent), name);
 }
 
 } // namespace
 
-BackupPage::BackupPage(QWidget* parent) : QWidget(parent)
-{
+BackupPage::BackupPage(QWidget* parent) : QWidget(parent) {
     header_ = Label(this, "Label125");
     header_->setWordWrap(true);
     SetTextColor(header_, HeadingBlue);
@@ -86,10 +84,10 @@ BackupPage::BackupPage(QWidget* parent) : QWidget(parent)
     RetranslateUi();
 }
 
-void BackupPage::RetranslateUi()
-{
-    header_->setText(tr("Создание файла, восстановление из файла или удаление файла резервной копии памяти "
-                        "регистрации"));
+void BackupPage::RetranslateUi() {
+    header_->setText(
+        tr("Создание файла, восстановление из файла или удаление файла резервной копии памяти "
+           "регистрации"));
     header_->setAccessibleName(header_->text());
     unitGroup_->setTitle(tr("Сведения о приборе:"));
     SetPairCaption(devType_, devTypeValue_, tr("Тип подключенного прибора: "));
@@ -107,7 +105,8 @@ void BackupPage::RetranslateUi()
     SetPairCaption(fileName_, fileNameValue_, tr("Имя файла резервной копии:"));
     SetPairCaption(confCode_, confCodeValue_, tr("Код конфигурации:"));
 
-    for (QGroupBox* group : {unitGroup_, actionsGroup_, paramsGroup_, static_cast<QGroupBox*>(systemMode_)})
+    for (QGroupBox* group :
+         {unitGroup_, actionsGroup_, paramsGroup_, static_cast<QGroupBox*>(systemMode_)})
         SetCaptionNames(group, group->title());
     for (QPushButton* button : {create_, restore_, delete_})
         SetCaptionNames(button, button->text());

@@ -15,7 +15,7 @@ namespace tunbox {
 // unit's registration memory, and the parameters that name the file.
 class BackupPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BackupPage(QWidget* parent = nullptr);
 
     void RetranslateUi();
@@ -39,7 +39,7 @@ public:
     QLabel* ConfCodeLabel() const { return confCode_; }
     QLabel* ConfCodeLabel2() const { return confCodeValue_; }
 
-private:
+  private:
     QLabel* header_;
     QGroupBox* unitGroup_;
     QLabel* devType_;

@@ -6,8 +6,7 @@
 
 namespace tunbox {
 
-BottomStrip::BottomStrip(QWidget* window, const QRect& statusArea, const QRect& languageArea)
-{
+BottomStrip::BottomStrip(QWidget* window, const QRect& statusArea, const QRect& languageArea) {
     status_ = Named(new QStatusBar(window), "MainStatusB");
     status_->setSizeGripEnabled(false);
     status_->setGeometry(statusArea);
@@ -22,11 +21,13 @@ BottomStrip::BottomStrip(QWidget* window, const QRect& statusArea, const QRect& 
     // The label and the list sit side by side; the button covers both.
     const int labelWidth = languageArea.width() * 2 / 5;
     languageLabel_ = Named(new QLabel(window), "LngLabel");
-    languageLabel_->setGeometry(languageArea.x(), languageArea.y(), labelWidth, languageArea.height());
+    languageLabel_->setGeometry(languageArea.x(), languageArea.y(), labelWidth,
+                                languageArea.height());
     languageList_ = Named(new QComboBox(window), "LangCmB");
-    languageList_->setGeometry(languageArea.x() + labelWidth, languageArea.y(), languageArea.width() - labelWidth,
-                               languageArea.height());
-    languageList_->addItems({QStringLiteral("Russian"), QStringLiteral("English"), QStringLiteral("Turkish")});
+    languageList_->setGeometry(languageArea.x() + labelWidth, languageArea.y(),
+                               languageArea.width() - labelWidth, languageArea.height());
+    languageList_->addItems(
+        {QStringLiteral("Russian"), QStringLiteral("English"), QStringLiteral("Turkish")});
     languageList_->setCurrentIndex(0);
     changeLanguage_ = Named(new QPushButton(window), "btn_ChangeLang");
     changeLanguage_->setGeometry(languageArea);
@@ -35,8 +36,7 @@ BottomStrip::BottomStrip(QWidget* window, const QRect& statusArea, const QRect& 
     RetranslateUi();
 }
 
-void BottomStrip::RetranslateUi()
-{
+void BottomStrip::RetranslateUi() {
     status_->setAccessibleName(tr("Строка состояния"));
     progress_->setAccessibleName(tr("Ход выполнения"));
     languageLabel_->setText(tr("Язык:"));
@@ -46,18 +46,15 @@ void BottomStrip::RetranslateUi()
     SetCaptionNames(changeLanguage_, changeLanguage_->text());
 }
 
-void BottomStrip::SetStatusText(const QString& text)
-{
+void BottomStrip::SetStatusText(const QString& text) {
     status_->showMessage(text);
 }
 
-QString BottomStrip::StatusText() const
-{
+QString BottomStrip::StatusText() const {
     return status_->currentMessage();
 }
 
-void BottomStrip::SetProgress(int percent)
-{
+void BottomStrip::SetProgress(int percent) {
     progress_->setValue(std::clamp(percent, 0, 100));
 }
 

@@ -15,7 +15,7 @@ namespace tunbox {
 // lies over the label and the list and is what the user sees and uses.
 class BottomStrip {
     Q_DECLARE_TR_FUNCTIONS(tunbox::BottomStrip)
-public:
+  public:
     // Creates the controls on window: the status line in statusArea, the
     // language controls in languageArea.
     BottomStrip(QWidget* window, const QRect& statusArea, const QRect& languageArea);
@@ -34,7 +34,7 @@ public:
     QComboBox* LangCmB() const { return languageList_; }
     QPushButton* btn_ChangeLang() const { return changeLanguage_; }
 
-private:
+  private:
     QStatusBar* status_;
     QProgressBar* progress_;
     QLabel* languageLabel_;

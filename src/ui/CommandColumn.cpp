@@ -7,8 +7,7 @@
 namespace tunbox {
 namespace {
 
-QGroupBox* Group(QWidget* parent, QVBoxLayout* column, const char* name)
-{
+QGroupBox* Group(QWidget* parent, QVBoxLayout* column, const char* name) {
     auto* group = Named(new QGroupBox(parent), name);
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(4, 4, 4, 6);
@@ -17,8 +16,7 @@ QGroupBox* Group(QWidget* parent, QVBoxLayout* column, const char* name)
     return group;
 }
 
-QPushButton* Button(QGroupBox* group, const char* name, bool enabled)
-{
+QPushButton* Button(QGroupBox* group, const char* name, bool enabled) {
     auto* button = Named(new QPushButton(group), name);
     button->setEnabled(enabled);
     group->layout()->addWidget(button);
@@ -27,8 +25,7 @@ QPushButton* Button(QGroupBox* group, const char* name, bool enabled)
 
 } // namespace
 
-CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent)
-{
+CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 0);
     column->setSpacing(6);
@@ -65,8 +62,7 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent)
     RetranslateUi();
 }
 
-void CommandColumn::RetranslateUi()
-{
+void CommandColumn::RetranslateUi() {
     const auto caption = [](QWidget* widget, const QString& text, const QString& hint = {}) {
         if (auto* group = qobject_cast<QGroupBox*>(widget))
             group->setTitle(text);

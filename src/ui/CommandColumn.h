@@ -12,7 +12,7 @@ namespace tunbox {
 // unit, file and other commands.
 class CommandColumn : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Items of OperModeCmB.
     static constexpr int DemoItem = 0;
     static constexpr int OnLineItem = 1;
@@ -38,7 +38,7 @@ public:
     QPushButton* DefaultSettingsButton() const { return defaultSettings_; }
     QPushButton* Help() const { return help_; }
 
-private:
+  private:
     QGroupBox* portGroup_;
     QCheckBox* usbPort_;
     QGroupBox* operModeGroup_;

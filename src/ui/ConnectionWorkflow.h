@@ -7,13 +7,13 @@ class MainWindow;
 // The window's link to the unit: the choice between demo and on-line work,
 // connecting and disconnecting, and entering the pages.
 class ConnectionWorkflow {
-public:
+  public:
     explicit ConnectionWorkflow(MainWindow& window);
 
     // Applies the item chosen in OperModeCmB.
     void OperModeCmBChange();
 
-private:
+  private:
     void EnterOnLineWork();
 
     MainWindow& window_;

@@ -16,14 +16,15 @@ struct ProgramServices {
 
 } // namespace
 
-std::unique_ptr<QWidget> CreateMainWindow()
-{
+std::unique_ptr<QWidget> CreateMainWindow() {
     // The program's files live beside it, and relative names start there too.
-    const QString programDir
-        = Program().executable.isEmpty() ? QCoreApplication::applicationDirPath() : Program().Folder();
+    const QString programDir = Program().executable.isEmpty()
+                                   ? QCoreApplication::applicationDirPath()
+                                   : Program().Folder();
     QDir::setCurrent(programDir);
     auto services = std::make_shared<ProgramServices>();
-    auto window = std::make_unique<MainWindow>(WindowServices{*services->transport, services->dialogs, programDir});
+    auto window = std::make_unique<MainWindow>(
+        WindowServices{*services->transport, services->dialogs, programDir});
     services->dialogs.SetOwner(window.get());
     window->KeepAlive(services);
     return window;

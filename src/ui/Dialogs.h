@@ -27,7 +27,7 @@ struct FileDialogRequest {
 // Everything the window shows modally or hands to the desktop goes through here,
 // so tests can see what the user would have seen and answer for the user.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // A modal message box; returns Ok for an Ok box, Yes or No for a question.

@@ -6,8 +6,7 @@
 
 namespace tunbox {
 
-QPixmap DrawLogoPicture(const QSize& size, qreal devicePixelRatio)
-{
+QPixmap DrawLogoPicture(const QSize& size, qreal devicePixelRatio) {
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);

@@ -9,15 +9,13 @@
 namespace tunbox {
 namespace {
 
-QLabel* Label(QWidget* parent, const char* name)
-{
+QLabel* Label(QWidget* parent, const char* name) {
     return Named(new QLabel(parent), name);
 }
 
 } // namespace
 
-MainPage::MainPage(QWidget* parent) : QWidget(parent)
-{
+MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     headerRpu_ = Label(this, "Label_maintabsh_header_rpu");
     headerZelk_ = Label(this, "Label_maintabsh_header_zelk");
     for (QLabel* header : {headerRpu_, headerZelk_}) {
@@ -116,9 +114,9 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent)
     RetranslateUi();
 }
 
-void MainPage::RetranslateUi()
-{
-    headerRpu_->setText(tr("Выбор режима работы, обновление или смена ПО подключенного радиоустройства"));
+void MainPage::RetranslateUi() {
+    headerRpu_->setText(
+        tr("Выбор режима работы, обновление или смена ПО подключенного радиоустройства"));
     headerZelk_->setText(tr("Обновление ПО подключенного радиоустройства"));
     for (QLabel* header : {headerRpu_, headerZelk_})
         header->setAccessibleName(header->text());

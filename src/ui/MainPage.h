@@ -15,7 +15,7 @@ namespace tunbox {
 // hidden working list TempListB2 and the hidden Memo1.
 class MainPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MainPage(QWidget* parent = nullptr);
 
     void RetranslateUi();
@@ -48,7 +48,7 @@ public:
     QListWidget* TempListB2() const { return workingList_; }
     QPlainTextEdit* Memo1() const { return memo_; }
 
-private:
+  private:
     QLabel* headerRpu_;
     QLabel* headerZelk_;
     QGroupBox* unitGroup_;

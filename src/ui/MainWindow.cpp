@@ -25,8 +25,7 @@ const QRect CommandArea(658, 0, 136, 508);
 const QRect LanguageArea(664, 511, 124, 28);
 const QRect StatusArea(0, 544, MainWindow::ClientWidth, MainWindow::ClientHeight - 544);
 
-QFont WindowFont()
-{
+QFont WindowFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     return font;
@@ -35,11 +34,11 @@ QFont WindowFont()
 } // namespace
 
 MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
-    : QWidget(parent), transport_(services.transport), dialogs_(services.dialogs)
-{
+    : QWidget(parent), transport_(services.transport), dialogs_(services.dialogs) {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
     // Clicking the window's background takes the focus from its controls.
     setFocusPolicy(Qt::ClickFocus);
@@ -55,13 +54,11 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::KeepAlive(std::shared_ptr<void> owned)
-{
+void MainWindow::KeepAlive(std::shared_ptr<void> owned) {
     keptAlive_ = std::move(owned);
 }
 
-void MainWindow::BuildAreas()
-{
+void MainWindow::BuildAreas() {
     // The welcome area lies under the page control, which covers it when shown.
     welcome_ = new WelcomeArea(this);
     welcome_->setGeometry(PageArea);
@@ -77,8 +74,8 @@ void MainWindow::BuildAreas()
     releSettingsPage_->setObjectName(QStringLiteral("ReleSettingsTabSh"));
     rpuSettingsPage_ = new QWidget(pages_);
     rpuSettingsPage_->setObjectName(QStringLiteral("ReleSettingsTabRPU"));
-    for (QWidget* page : {static_cast<QWidget*>(mainPage_), static_cast<QWidget*>(backupPage_), releSettingsPage_,
-                          rpuSettingsPage_})
+    for (QWidget* page : {static_cast<QWidget*>(mainPage_), static_cast<QWidget*>(backupPage_),
+                          releSettingsPage_, rpuSettingsPage_})
         pages_->addTab(page, QString());
 
     commands_ = new CommandColumn(this);
@@ -86,11 +83,11 @@ void MainWindow::BuildAreas()
 
     bottom_ = std::make_unique<BottomStrip>(this, StatusArea, LanguageArea);
     connection_ = std::make_unique<ConnectionWorkflow>(*this);
-    connect(commands_->OperModeCmB(), &QComboBox::activated, this, [this] { connection_->OperModeCmBChange(); });
+    connect(commands_->OperModeCmB(), &QComboBox::activated, this,
+            [this] { connection_->OperModeCmBChange(); });
 }
 
-void MainWindow::RetranslateUi()
-{
+void MainWindow::RetranslateUi() {
     welcome_->RetranslateUi();
     commands_->RetranslateUi();
     mainPage_->RetranslateUi();
@@ -99,8 +96,7 @@ void MainWindow::RetranslateUi()
     RetranslateWindow();
 }
 
-void MainWindow::RetranslateWindow()
-{
+void MainWindow::RetranslateWindow() {
     setWindowTitle(tr("Программа для настройки РПУ Зорен-КЛ-Т"));
     setAccessibleName(windowTitle());
     const QString captions[] = {tr("Главная"), tr("Резервная копия"), tr("Режимы реле и выхода ОК"),
@@ -117,8 +113,7 @@ void MainWindow::RetranslateWindow()
 // The starting state: on-line work chosen, the main page active and hidden,
 // identity and backup fields empty, only the main tab shown, then the program's
 // folders and the parts of file names.
-void MainWindow::Construct(const WindowServices& services)
-{
+void MainWindow::Construct(const WindowServices& services) {
     fields_ = WindowFields{};
     commands_->OperModeCmB()->setCurrentIndex(CommandColumn::OnLineItem);
     connection_->OperModeCmBChange();
@@ -141,21 +136,18 @@ void MainWindow::Construct(const WindowServices& services)
     SetProgramFields(fields_, services.programDir, services.today);
 }
 
-void MainWindow::HideExtraTabs()
-{
+void MainWindow::HideExtraTabs() {
     for (QWidget* page : {static_cast<QWidget*>(backupPage_), releSettingsPage_, rpuSettingsPage_})
         pages_->SetTabShown(page, false);
 }
 
-void MainWindow::FormShow()
-{
+void MainWindow::FormShow() {
     pages_->hide();
     HideExtraTabs();
     welcome_->HidePartnerBrandTexts();
 }
 
-bool MainWindow::FormKeyDown(const QKeyEvent& event)
-{
+bool MainWindow::FormKeyDown(const QKeyEvent& event) {
     if (event.key() != Qt::Key_F5)
         return false;
     const QWidget* focused = focusWidget();
@@ -168,54 +160,46 @@ bool MainWindow::FormKeyDown(const QKeyEvent& event)
     return true;
 }
 
-bool MainWindow::FormClose()
-{
-    const MessageAnswer answer
-        = dialogs_.ShowMessage(Msg(10013), Msg(10012), MessageIcon::Question, MessageButtons::YesNo);
+bool MainWindow::FormClose() {
+    const MessageAnswer answer =
+        dialogs_.ShowMessage(Msg(10013), Msg(10012), MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return false;
     transport_.CloseUnit();
     return true;
 }
 
-void MainWindow::SetStatusText(const QString& text)
-{
+void MainWindow::SetStatusText(const QString& text) {
     bottom_->SetStatusText(text);
 }
 
-QString MainWindow::StatusText() const
-{
+QString MainWindow::StatusText() const {
     return bottom_->StatusText();
 }
 
-void MainWindow::SetProgress(int percent)
-{
+void MainWindow::SetProgress(int percent) {
     bottom_->SetProgress(percent);
 }
 
-void MainWindow::changeEvent(QEvent* event)
-{
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         RetranslateUi();
     QWidget::changeEvent(event);
 }
 
-void MainWindow::showEvent(QShowEvent* event)
-{
+void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // A window restored from the task bar is not shown anew.
     if (!event->spontaneous())
         FormShow();
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event)
-{
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (!FormKeyDown(*event))
         QWidget::keyPressEvent(event);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->setAccepted(FormClose());
 }
 

@@ -37,7 +37,7 @@ struct WindowServices {
 // classes the window owns.
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int ClientWidth = 794;
     static constexpr int ClientHeight = 570;
 
@@ -80,13 +80,13 @@ public:
     // Sets every caption again in the active language.
     void RetranslateUi();
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildAreas();
     void RetranslateWindow();
     void Construct(const WindowServices& services);

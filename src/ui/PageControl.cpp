@@ -5,8 +5,7 @@
 
 namespace tunbox {
 
-PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
-{
+PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
     // Tab captions are long; show them whole and scroll the tab row instead.
     tabBar()->setElideMode(Qt::ElideNone);
     tabBar()->setUsesScrollButtons(true);
@@ -14,24 +13,20 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
     connect(this, &QTabWidget::currentChanged, this, &PageControl::OnCurrentChanged);
 }
 
-void PageControl::SetActivePage(QWidget* page)
-{
+void PageControl::SetActivePage(QWidget* page) {
     const QScopedValueRollback<bool> quiet(quiet_, true);
     setCurrentWidget(page);
 }
 
-QWidget* PageControl::ActivePage() const
-{
+QWidget* PageControl::ActivePage() const {
     return currentWidget();
 }
 
-int PageControl::ActivePageIndex() const
-{
+int PageControl::ActivePageIndex() const {
     return currentIndex();
 }
 
-void PageControl::SetTabShown(QWidget* page, bool shown)
-{
+void PageControl::SetTabShown(QWidget* page, bool shown) {
     const int index = indexOf(page);
     if (index < 0)
         return;
@@ -39,14 +34,12 @@ void PageControl::SetTabShown(QWidget* page, bool shown)
     setTabVisible(index, shown);
 }
 
-bool PageControl::IsTabShown(QWidget* page) const
-{
+bool PageControl::IsTabShown(QWidget* page) const {
     const int index = indexOf(page);
     return index >= 0 && isTabVisible(index);
 }
 
-void PageControl::OnCurrentChanged(int index)
-{
+void PageControl::OnCurrentChanged(int index) {
     if (!quiet_ && index >= 0)
         emit PageChosen(widget(index));
 }

@@ -11,7 +11,7 @@ namespace tunbox {
 // its own changes.
 class PageControl : public QTabWidget {
     Q_OBJECT
-public:
+  public:
     explicit PageControl(QWidget* parent = nullptr);
 
     void SetActivePage(QWidget* page);
@@ -21,10 +21,10 @@ public:
     void SetTabShown(QWidget* page, bool shown);
     bool IsTabShown(QWidget* page) const;
 
-signals:
+  signals:
     void PageChosen(QWidget* page);
 
-private:
+  private:
     void OnCurrentChanged(int index);
 
     bool quiet_ = false;

@@ -25,13 +25,14 @@ QtFileFilter ToQtFileFilter(const QString& pairs, int filterIndex);
 
 // The message box ShowMessage runs: the icon, Ok or Yes/No buttons with Yes
 // as default.
-std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text,
-                                            MessageIcon icon, MessageButtons buttons);
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption,
+                                            const QString& text, MessageIcon icon,
+                                            MessageButtons buttons);
 
 // The dialogs the program shows on the desktop: QMessageBox, QFileDialog, the
 // application's override cursor and QDesktopServices.
 class QtDialogs final : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* owner = nullptr);
     ~QtDialogs() override;
 
@@ -45,7 +46,7 @@ public:
     void SetHourglass(bool on) override;
     bool OpenUrl(const QUrl& url) override;
 
-private:
+  private:
     QString RunFileDialog(const FileDialogRequest& request, bool save);
 
     QPointer<QWidget> owner_;

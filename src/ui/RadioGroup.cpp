@@ -4,14 +4,12 @@
 
 namespace tunbox {
 
-RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent)
-{
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {
     new QVBoxLayout(this);
     connect(&group_, &QButtonGroup::idClicked, this, &RadioGroup::ItemClicked);
 }
 
-void RadioGroup::SetItems(const QStringList& items)
-{
+void RadioGroup::SetItems(const QStringList& items) {
     for (QRadioButton* button : std::as_const(buttons_)) {
         group_.removeButton(button);
         delete button;
@@ -26,31 +24,26 @@ void RadioGroup::SetItems(const QStringList& items)
     }
 }
 
-void RadioGroup::SetItemTexts(const QStringList& items)
-{
+void RadioGroup::SetItemTexts(const QStringList& items) {
     for (qsizetype i = 0; i < buttons_.size() && i < items.size(); ++i) {
         buttons_[i]->setText(items[i]);
         buttons_[i]->setAccessibleName(items[i]);
     }
 }
 
-int RadioGroup::ItemCount() const
-{
+int RadioGroup::ItemCount() const {
     return static_cast<int>(buttons_.size());
 }
 
-QRadioButton* RadioGroup::Item(int index) const
-{
+QRadioButton* RadioGroup::Item(int index) const {
     return index >= 0 && index < buttons_.size() ? buttons_[index] : nullptr;
 }
 
-int RadioGroup::ItemIndex() const
-{
+int RadioGroup::ItemIndex() const {
     return group_.checkedId();
 }
 
-void RadioGroup::SetItemIndex(int index)
-{
+void RadioGroup::SetItemIndex(int index) {
     if (QRadioButton* button = Item(index)) {
         button->setChecked(true);
         return;

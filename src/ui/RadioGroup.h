@@ -11,7 +11,7 @@ namespace tunbox {
 // A framed group of radio buttons read and set by index, with -1 for none.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     explicit RadioGroup(QWidget* parent = nullptr);
 
     // Replaces the items; none is selected afterwards.
@@ -25,11 +25,11 @@ public:
     // An index outside the items clears the selection.
     void SetItemIndex(int index);
 
-signals:
+  signals:
     // The user picked an item (not emitted for SetItemIndex).
     void ItemClicked(int index);
 
-private:
+  private:
     QButtonGroup group_;
     QList<QRadioButton*> buttons_;
 };

@@ -10,7 +10,7 @@ namespace tunbox {
 // sit in the same places and stay hidden.
 class WelcomeArea : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit WelcomeArea(QWidget* parent = nullptr);
 
     void RetranslateUi();
@@ -28,7 +28,7 @@ public:
     QLabel* logo2_ZELK_lb() const { return logo2Zelk_; }
     QLabel* logo4_ZELK_lb() const { return logo4Zelk_; }
 
-private:
+  private:
     QLabel* logo1_;
     QLabel* logo2_;
     QLabel* logo3_;

@@ -8,16 +8,14 @@
 
 namespace tunbox {
 
-QString AccessibleFromCaption(const QString& caption)
-{
+QString AccessibleFromCaption(const QString& caption) {
     QString name = caption.trimmed();
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
     return name.trimmed();
 }
 
-void SetCaptionNames(QWidget* widget, const QString& caption, const QString& hint)
-{
+void SetCaptionNames(QWidget* widget, const QString& caption, const QString& hint) {
     widget->setAccessibleName(AccessibleFromCaption(caption));
     if (!hint.isEmpty()) {
         widget->setToolTip(hint);
@@ -25,8 +23,7 @@ void SetCaptionNames(QWidget* widget, const QString& caption, const QString& hin
     }
 }
 
-void AddLabelPair(QGridLayout* grid, int row, QLabel* caption, QLabel* value)
-{
+void AddLabelPair(QGridLayout* grid, int row, QLabel* caption, QLabel* value) {
     caption->setTextFormat(Qt::PlainText);
     value->setTextFormat(Qt::PlainText);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -34,37 +31,33 @@ void AddLabelPair(QGridLayout* grid, int row, QLabel* caption, QLabel* value)
     grid->addWidget(value, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void SetPairCaption(QLabel* caption, QLabel* value, const QString& text)
-{
+void SetPairCaption(QLabel* caption, QLabel* value, const QString& text) {
     caption->setText(text);
     caption->setAccessibleName(AccessibleFromCaption(text));
-    value->setAccessibleName(QCoreApplication::translate("tunbox::WidgetLook", "%1 — значение").arg(AccessibleFromCaption(text)));
+    value->setAccessibleName(QCoreApplication::translate("tunbox::WidgetLook", "%1 — значение")
+                                 .arg(AccessibleFromCaption(text)));
 }
 
-void MakeBold(QWidget* widget)
-{
+void MakeBold(QWidget* widget) {
     QFont font = widget->font();
     font.setBold(true);
     widget->setFont(font);
 }
 
-void MakeUnderlined(QWidget* widget)
-{
+void MakeUnderlined(QWidget* widget) {
     QFont font = widget->font();
     font.setUnderline(true);
     widget->setFont(font);
 }
 
-void EnlargeFont(QWidget* widget, int pixels)
-{
+void EnlargeFont(QWidget* widget, int pixels) {
     QFont font = widget->font();
     if (font.pixelSize() > 0)
         font.setPixelSize(font.pixelSize() + pixels);
     widget->setFont(font);
 }
 
-void SetTextColor(QWidget* widget, const QColor& color)
-{
+void SetTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::WindowText, color);

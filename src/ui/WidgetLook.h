@@ -15,9 +15,7 @@ inline const QColor HeadingBlue{0x00, 0x00, 0xD0};
 inline const QColor WarningRed{0xD0, 0x00, 0x00};
 
 // Gives a control its object name, by which the workflows and tests find it.
-template <typename W>
-W* Named(W* widget, const char* objectName)
-{
+template <typename W> W* Named(W* widget, const char* objectName) {
     widget->setObjectName(QString::fromLatin1(objectName));
     return widget;
 }

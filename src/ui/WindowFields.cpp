@@ -6,8 +6,7 @@
 
 namespace tunbox {
 
-void SetProgramFields(WindowFields& fields, const QString& programDir, const QDate& today)
-{
+void SetProgramFields(WindowFields& fields, const QString& programDir, const QDate& today) {
     fields.ProgramDir = programDir;
     fields.OutputCount = 3;
     fields.ReleImageLength = 45;
@@ -19,20 +18,19 @@ void SetProgramFields(WindowFields& fields, const QString& programDir, const QDa
     fields.ConfTag = QStringLiteral("_conf_");
 }
 
-QString MakeDateTag(const QDate& date, const QString& shortDateFormat)
-{
+QString MakeDateTag(const QDate& date, const QString& shortDateFormat) {
     QString text = QLocale().toString(date, shortDateFormat);
     if (text.size() > 6) {
         text.remove(2, 1);
         text.remove(4, 3);
     }
     static const QString notInFileNames = QStringLiteral("/\\:*?\"<>|");
-    text.removeIf([](QChar c) { return notInFileNames.contains(c) || c.category() == QChar::Other_Control; });
+    text.removeIf(
+        [](QChar c) { return notInFileNames.contains(c) || c.category() == QChar::Other_Control; });
     return QLatin1Char('_') + text + QLatin1Char('_');
 }
 
-void CreateProgramFolders(const QString& programDir)
-{
+void CreateProgramFolders(const QString& programDir) {
     const QDir base(programDir);
     for (const char* name : {"reg", "base", "conf"}) {
         const QString folder = QString::fromLatin1(name);
@@ -40,8 +38,9 @@ void CreateProgramFolders(const QString& programDir)
             continue;
         if (!base.mkdir(folder))
             continue;
-        QFile::setPermissions(base.filePath(folder), QFile::permissions(base.filePath(folder)) | QFile::ReadOwner
-                                                         | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(base.filePath(folder), QFile::permissions(base.filePath(folder)) |
+                                                         QFile::ReadOwner | QFile::WriteOwner |
+                                                         QFile::ExeOwner);
     }
 }
 

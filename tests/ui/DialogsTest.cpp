@@ -3,8 +3,8 @@
 
 #include <QAbstractButton>
 #include <QCursor>
-#include <QPushButton>
 #include <QGuiApplication>
+#include <QPushButton>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -19,12 +19,16 @@ struct FilterCase {
     const char* selected;
 };
 
-TEST(QtFileFilter, ConvertsPairsToQtEntriesAndPicksTheIndexedOne)
-{
+TEST(QtFileFilter, ConvertsPairsToQtEntriesAndPicksTheIndexedOne) {
     const FilterCase cases[] = {
-        {"Файлы регистрации (*.rrg)|*.rrg", 1, {"Файлы регистрации (*.rrg)"}, "Файлы регистрации (*.rrg)"},
-        {"Файлы конфигурации (*.cfg)|*.cfg|Все файлы|*.*", 2,
-         {"Файлы конфигурации (*.cfg)", "Все файлы (*.*)"}, "Все файлы (*.*)"},
+        {"Файлы регистрации (*.rrg)|*.rrg",
+         1,
+         {"Файлы регистрации (*.rrg)"},
+         "Файлы регистрации (*.rrg)"},
+        {"Файлы конфигурации (*.cfg)|*.cfg|Все файлы|*.*",
+         2,
+         {"Файлы конфигурации (*.cfg)", "Все файлы (*.*)"},
+         "Все файлы (*.*)"},
         {"Образы|*.bin;*.hex", 1, {"Образы (*.bin *.hex)"}, "Образы (*.bin *.hex)"},
         // an index outside the list falls back to the first entry
         {"A (*.a)|*.a|B (*.b)|*.b", 5, {"A (*.a)", "B (*.b)"}, "A (*.a)"},
@@ -41,8 +45,7 @@ TEST(QtFileFilter, ConvertsPairsToQtEntriesAndPicksTheIndexedOne)
     }
 }
 
-TEST(QtDialogs, MessageBoxesCarryTheirIconAndButtonsInTheProgramsLanguage)
-{
+TEST(QtDialogs, MessageBoxesCarryTheirIconAndButtonsInTheProgramsLanguage) {
     const std::tuple<MessageIcon, QMessageBox::Icon> icons[] = {
         {MessageIcon::Error, QMessageBox::Critical},
         {MessageIcon::Warning, QMessageBox::Warning},
@@ -50,22 +53,23 @@ TEST(QtDialogs, MessageBoxesCarryTheirIconAndButtonsInTheProgramsLanguage)
         {MessageIcon::Information, QMessageBox::Information},
     };
     for (const auto& [icon, shown] : icons) {
-        const auto box = MakeMessageBox(nullptr, "Системное сообщение", "Текст", icon, MessageButtons::Ok);
+        const auto box =
+            MakeMessageBox(nullptr, "Системное сообщение", "Текст", icon, MessageButtons::Ok);
         EXPECT_EQ(box->icon(), shown);
         EXPECT_EQ(box->windowTitle(), "Системное сообщение");
         EXPECT_EQ(box->text(), "Текст");
         EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     }
-    const auto question = MakeMessageBox(nullptr, "Системное сообщение", "Вы действительно хотите выйти?",
-                                         MessageIcon::Question, MessageButtons::YesNo);
+    const auto question =
+        MakeMessageBox(nullptr, "Системное сообщение", "Вы действительно хотите выйти?",
+                       MessageIcon::Question, MessageButtons::YesNo);
     EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(question->button(QMessageBox::Yes)->text(), "Да");
     EXPECT_EQ(question->button(QMessageBox::No)->text(), "Нет");
     EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::Yes));
 }
 
-TEST(QtDialogs, HourglassSwitchesAreBalancedWhateverTheirOrder)
-{
+TEST(QtDialogs, HourglassSwitchesAreBalancedWhateverTheirOrder) {
     ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
     {
         QtDialogs dialogs;
@@ -83,15 +87,17 @@ TEST(QtDialogs, HourglassSwitchesAreBalancedWhateverTheirOrder)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(RecordingDialogs, RecordsBoxesAndAnswersQuestionsFromTheScript)
-{
+TEST(RecordingDialogs, RecordsBoxesAndAnswersQuestionsFromTheScript) {
     RecordingDialogs dialogs;
     dialogs.QueueAnswer(MessageAnswer::Yes);
     dialogs.QueueAnswer(MessageAnswer::No);
 
-    EXPECT_EQ(dialogs.ShowMessage("Ошибка!", "a", MessageIcon::Error, MessageButtons::Ok), MessageAnswer::Ok);
-    EXPECT_EQ(dialogs.ShowMessage("q", "b", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::Yes);
-    EXPECT_EQ(dialogs.ShowMessage("q", "c", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(dialogs.ShowMessage("Ошибка!", "a", MessageIcon::Error, MessageButtons::Ok),
+              MessageAnswer::Ok);
+    EXPECT_EQ(dialogs.ShowMessage("q", "b", MessageIcon::Question, MessageButtons::YesNo),
+              MessageAnswer::Yes);
+    EXPECT_EQ(dialogs.ShowMessage("q", "c", MessageIcon::Question, MessageButtons::YesNo),
+              MessageAnswer::No);
 
     ASSERT_EQ(dialogs.Messages().size(), 3u);
     EXPECT_EQ(dialogs.Messages()[0].caption, "Ошибка!");
@@ -99,8 +105,7 @@ TEST(RecordingDialogs, RecordsBoxesAndAnswersQuestionsFromTheScript)
     EXPECT_EQ(dialogs.Messages()[2].text, "c");
 }
 
-TEST(RecordingDialogs, FileDialogsReturnScriptedPathsAndRecordTheRequest)
-{
+TEST(RecordingDialogs, FileDialogsReturnScriptedPathsAndRecordTheRequest) {
     RecordingDialogs dialogs;
     dialogs.QueueFileName("/tmp/a.cfg");
     dialogs.QueueFileName({});
@@ -125,12 +130,12 @@ TEST(RecordingDialogs, FileDialogsReturnScriptedPathsAndRecordTheRequest)
     EXPECT_EQ(dialogs.OpenedUrls().size(), 1u);
 }
 
-TEST(RecordingDialogs, AQuestionWithoutAScriptedAnswerFailsTheTest)
-{
+TEST(RecordingDialogs, AQuestionWithoutAScriptedAnswerFailsTheTest) {
     EXPECT_NONFATAL_FAILURE(
         {
             RecordingDialogs dialogs;
-            EXPECT_EQ(dialogs.ShowMessage("q", "unexpected", MessageIcon::Question, MessageButtons::YesNo),
+            EXPECT_EQ(dialogs.ShowMessage("q", "unexpected", MessageIcon::Question,
+                                          MessageButtons::YesNo),
                       MessageAnswer::No);
         },
         "question with no scripted answer");

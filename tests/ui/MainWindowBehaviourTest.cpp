@@ -19,7 +19,7 @@ namespace tunbox {
 namespace {
 
 class MainWindowBehaviour : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { w.window->show(); }
 
     QWidget* WorkingList() const { return w.window->MainTabSh()->TempListB2(); }
@@ -28,15 +28,15 @@ protected:
     WindowUnderTest w;
 };
 
-TEST_F(MainWindowBehaviour, ShowingTheWindowAgainReturnsToTheWelcomeArea)
-{
+TEST_F(MainWindowBehaviour, ShowingTheWindowAgainReturnsToTheWelcomeArea) {
     PageControl* pages = w.window->MainPageC();
     pages->show();
-    for (QWidget* page : {static_cast<QWidget*>(w.window->RegistBackupTabSh()), w.window->ReleSettingsTabSh(),
-                          w.window->ReleSettingsTabRPU()})
+    for (QWidget* page : {static_cast<QWidget*>(w.window->RegistBackupTabSh()),
+                          w.window->ReleSettingsTabSh(), w.window->ReleSettingsTabRPU()})
         pages->SetTabShown(page, true);
     WelcomeArea* welcome = w.window->Welcome();
-    for (QWidget* partner : {welcome->Logo1_ZELK_lb(), welcome->logo2_ZELK_lb(), welcome->logo4_ZELK_lb()})
+    for (QWidget* partner :
+         {welcome->Logo1_ZELK_lb(), welcome->logo2_ZELK_lb(), welcome->logo4_ZELK_lb()})
         partner->show();
 
     w.window->hide();
@@ -53,11 +53,11 @@ TEST_F(MainWindowBehaviour, ShowingTheWindowAgainReturnsToTheWelcomeArea)
     EXPECT_TRUE(welcome->Logo1_lb()->isVisible());
 }
 
-TEST_F(MainWindowBehaviour, F5ShowsAndThenHidesTheWorkingListAndMemoWhateverTheModifiers)
-{
+TEST_F(MainWindowBehaviour, F5ShowsAndThenHidesTheWorkingListAndMemoWhateverTheModifiers) {
     for (const Qt::KeyboardModifiers modifiers :
          {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
-          Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier)}) {
+          Qt::KeyboardModifiers(Qt::ControlModifier),
+          Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier)}) {
         SCOPED_TRACE(static_cast<int>(modifiers));
         w.window->setFocus();
         QTest::keyClick(w.window.get(), Qt::Key_F5, modifiers);
@@ -69,8 +69,7 @@ TEST_F(MainWindowBehaviour, F5ShowsAndThenHidesTheWorkingListAndMemoWhateverTheM
     }
 }
 
-TEST_F(MainWindowBehaviour, F5DoesNothingWhileAControlHasTheFocus)
-{
+TEST_F(MainWindowBehaviour, F5DoesNothingWhileAControlHasTheFocus) {
     QWidget* control = w.window->Commands()->ConnectButton();
     control->setFocus();
     ASSERT_EQ(w.window->focusWidget(), control);
@@ -84,8 +83,7 @@ TEST_F(MainWindowBehaviour, F5DoesNothingWhileAControlHasTheFocus)
     }
 }
 
-TEST_F(MainWindowBehaviour, NoOtherKeyTogglesTheWorkingList)
-{
+TEST_F(MainWindowBehaviour, NoOtherKeyTogglesTheWorkingList) {
     w.window->setFocus();
     for (const Qt::Key key : {Qt::Key_F4, Qt::Key_F6, Qt::Key_5, Qt::Key_Escape, Qt::Key_Return}) {
         QTest::keyClick(w.window.get(), key);
@@ -94,8 +92,7 @@ TEST_F(MainWindowBehaviour, NoOtherKeyTogglesTheWorkingList)
     }
 }
 
-TEST_F(MainWindowBehaviour, ExitQuestionAnsweredNoKeepsTheWindowAndThePipes)
-{
+TEST_F(MainWindowBehaviour, ExitQuestionAnsweredNoKeepsTheWindowAndThePipes) {
     w.dialogs.QueueAnswer(MessageAnswer::No);
 
     EXPECT_FALSE(w.window->close());
@@ -110,8 +107,7 @@ TEST_F(MainWindowBehaviour, ExitQuestionAnsweredNoKeepsTheWindowAndThePipes)
     EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
 }
 
-TEST_F(MainWindowBehaviour, ExitQuestionAnsweredYesClosesThePipesOnceAndTheWindow)
-{
+TEST_F(MainWindowBehaviour, ExitQuestionAnsweredYesClosesThePipesOnceAndTheWindow) {
     w.dialogs.QueueAnswer(MessageAnswer::Yes);
 
     EXPECT_TRUE(w.window->close());
@@ -121,8 +117,7 @@ TEST_F(MainWindowBehaviour, ExitQuestionAnsweredYesClosesThePipesOnceAndTheWindo
     EXPECT_EQ(w.dialogs.Messages().size(), 1u);
 }
 
-TEST_F(MainWindowBehaviour, ChoosingOnLineAgainReturnsTheCommandsToNotConnected)
-{
+TEST_F(MainWindowBehaviour, ChoosingOnLineAgainReturnsTheCommandsToNotConnected) {
     CommandColumn* commands = w.window->Commands();
     // As a later workflow might leave them.
     w.window->MainPageC()->show();
@@ -153,16 +148,16 @@ TEST_F(MainWindowBehaviour, ChoosingOnLineAgainReturnsTheCommandsToNotConnected)
 
 // Translates every caption of the window by marking it, as a language module would.
 class MarkingTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* sourceText, const char*, int) const override
-    {
-        return QStringLiteral("EN[%1] %2").arg(QString::fromLatin1(context), QString::fromUtf8(sourceText));
+  public:
+    QString translate(const char* context, const char* sourceText, const char*,
+                      int) const override {
+        return QStringLiteral("EN[%1] %2")
+            .arg(QString::fromLatin1(context), QString::fromUtf8(sourceText));
     }
     bool isEmpty() const override { return false; }
 };
 
-TEST_F(MainWindowBehaviour, ALanguageChangeRetranslatesCaptionsAndKeepsTheState)
-{
+TEST_F(MainWindowBehaviour, ALanguageChangeRetranslatesCaptionsAndKeepsTheState) {
     CommandColumn* commands = w.window->Commands();
     BackupPage* backup = w.window->RegistBackupTabSh();
     backup->RPU_RTRRadioGr()->SetItemIndex(1);
@@ -173,7 +168,8 @@ TEST_F(MainWindowBehaviour, ALanguageChangeRetranslatesCaptionsAndKeepsTheState)
     QCoreApplication::processEvents();
 
     EXPECT_TRUE(w.window->windowTitle().startsWith("EN["));
-    EXPECT_TRUE(commands->ConnectButton()->text().startsWith("EN[tunbox::CommandColumn] Установить"));
+    EXPECT_TRUE(
+        commands->ConnectButton()->text().startsWith("EN[tunbox::CommandColumn] Установить"));
     EXPECT_TRUE(commands->ConnectButton()->toolTip().startsWith("EN["));
     EXPECT_TRUE(w.window->MainTabSh()->RPU_rb()->text().startsWith("EN[tunbox::MainPage]"));
     EXPECT_TRUE(backup->RegBackupDeleteButton()->text().startsWith("EN[tunbox::BackupPage]"));
@@ -191,8 +187,7 @@ TEST_F(MainWindowBehaviour, ALanguageChangeRetranslatesCaptionsAndKeepsTheState)
     EXPECT_EQ(w.window->Welcome()->Label_webaddr()->text(), "www.zoren.example");
 }
 
-TEST(MainWindowConstruction, SetsTheProgramFolderAndFileNameParts)
-{
+TEST(MainWindowConstruction, SetsTheProgramFolderAndFileNameParts) {
     WindowUnderTest w(QDate(2026, 12, 8));
     const WindowFields& fields = w.window->Fields();
     EXPECT_EQ(fields.ProgramDir, w.programDir.path());

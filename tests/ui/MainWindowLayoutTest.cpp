@@ -20,8 +20,7 @@
 namespace tunbox {
 namespace {
 
-QString CaptionOf(const QWidget* widget)
-{
+QString CaptionOf(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
         return button->text();
     if (const auto* group = qobject_cast<const QGroupBox*>(widget))
@@ -31,8 +30,7 @@ QString CaptionOf(const QWidget* widget)
     return {};
 }
 
-QStringList ItemsOf(const QComboBox* box)
-{
+QStringList ItemsOf(const QComboBox* box) {
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items.append(box->itemText(i));
@@ -40,7 +38,7 @@ QStringList ItemsOf(const QComboBox* box)
 }
 
 class MainWindowLayout : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { w.window->show(); }
 
     WindowUnderTest w;
@@ -48,30 +46,30 @@ protected:
 
 const char* const AllControlNames[] = {
     // welcome area
-    "Logo1_lb", "logo2_lb", "logo3_lb", "logo4_lb", "logo5_lb", "Logo_Image", "Label_webaddr", "Label_emailaddr",
-    "Logo1_ZELK_lb", "logo2_ZELK_lb", "logo4_ZELK_lb",
+    "Logo1_lb", "logo2_lb", "logo3_lb", "logo4_lb", "logo5_lb", "Logo_Image", "Label_webaddr",
+    "Label_emailaddr", "Logo1_ZELK_lb", "logo2_ZELK_lb", "logo4_ZELK_lb",
     // command column
-    "GroupBox1", "CheckBox1", "OperModeGrB", "OperModeCmB", "GroupBox39", "ConnectButton", "DisconnectButton",
-    "GroupBox40", "WriteButton", "ReadButton", "GroupBox41", "SaveButton", "LoadButton", "GroupBox42",
-    "DefaultSettingsButton", "Help",
+    "GroupBox1", "CheckBox1", "OperModeGrB", "OperModeCmB", "GroupBox39", "ConnectButton",
+    "DisconnectButton", "GroupBox40", "WriteButton", "ReadButton", "GroupBox41", "SaveButton",
+    "LoadButton", "GroupBox42", "DefaultSettingsButton", "Help",
     // bottom strip
     "MainStatusB", "MainProgressB", "LngLabel", "LangCmB", "btn_ChangeLang",
     // pages
     "MainPageC", "MainTabSh", "RegistBackupTabSh", "ReleSettingsTabSh", "ReleSettingsTabRPU",
     // main page
-    "Label_maintabsh_header_rpu", "Label_maintabsh_header_zelk", "SoftUpdateGrB2", "DevTypeLabel", "DevTypeLabel2",
-    "CurrentSoftVerLabel", "CurrentSoftVerLabel2", "DevOperModeGrB", "RPU_rb", "RTR_rb", "MRO_rb",
-    "SoftUpdatesGroupBox", "SoftUpdatesListBox", "WriteSWButton", "SoftUpdateGrB", "NewSoftVerLabel",
-    "NewSoftVerLabel2", "SoftFNameLabel", "SoftFNameLabel2", "SoftFTypeLabel", "SoftFTypeLabel2", "SoftFDateLabel",
-    "SoftFDateLabel2", "SoftFSizeLabel", "SoftFSizeLabel2", "TempListB2", "Memo1",
+    "Label_maintabsh_header_rpu", "Label_maintabsh_header_zelk", "SoftUpdateGrB2", "DevTypeLabel",
+    "DevTypeLabel2", "CurrentSoftVerLabel", "CurrentSoftVerLabel2", "DevOperModeGrB", "RPU_rb",
+    "RTR_rb", "MRO_rb", "SoftUpdatesGroupBox", "SoftUpdatesListBox", "WriteSWButton",
+    "SoftUpdateGrB", "NewSoftVerLabel", "NewSoftVerLabel2", "SoftFNameLabel", "SoftFNameLabel2",
+    "SoftFTypeLabel", "SoftFTypeLabel2", "SoftFDateLabel", "SoftFDateLabel2", "SoftFSizeLabel",
+    "SoftFSizeLabel2", "TempListB2", "Memo1",
     // backup page
     "Label125", "RegistBackupGrB", "Dev2TypeLabel", "Dev2TypeLabel2", "RegistBackupModeGrB",
-    "RegBackupCreateButton", "RegBackupRestoreButton", "RegBackupDeleteButton", "RegistBackupParamsGrB",
-    "RPU_RTRRadioGr", "ObjNumLabel", "ObjNumEdit", "ModuleNumLabel", "ModuleNumCmB", "RegFNameLabel",
-    "RegFNameLabel2", "ConfCodeLabel", "ConfCodeLabel2"};
+    "RegBackupCreateButton", "RegBackupRestoreButton", "RegBackupDeleteButton",
+    "RegistBackupParamsGrB", "RPU_RTRRadioGr", "ObjNumLabel", "ObjNumEdit", "ModuleNumLabel",
+    "ModuleNumCmB", "RegFNameLabel", "RegFNameLabel2", "ConfCodeLabel", "ConfCodeLabel2"};
 
-TEST_F(MainWindowLayout, EveryControlIsFoundOnceByObjectNameAndHasAnAccessibleName)
-{
+TEST_F(MainWindowLayout, EveryControlIsFoundOnceByObjectNameAndHasAnAccessibleName) {
     EXPECT_EQ(w.window->objectName(), "MainForm");
     for (const char* name : AllControlNames) {
         SCOPED_TRACE(name);
@@ -81,8 +79,7 @@ TEST_F(MainWindowLayout, EveryControlIsFoundOnceByObjectNameAndHasAnAccessibleNa
     }
 }
 
-TEST_F(MainWindowLayout, WindowIsAFixedCentredFrameWithOnlyTheMinimiseBox)
-{
+TEST_F(MainWindowLayout, WindowIsAFixedCentredFrameWithOnlyTheMinimiseBox) {
     EXPECT_EQ(w.window->windowTitle(), "Программа для настройки РПУ Зорен-КЛ-Т");
     EXPECT_EQ(w.window->size(), QSize(794, 570));
     EXPECT_EQ(w.window->minimumSize(), QSize(794, 570));
@@ -106,8 +103,7 @@ struct CommandCase {
     bool enabled;
 };
 
-TEST_F(MainWindowLayout, CommandColumnStartsWithCaptionsHintsAndEnabledStates)
-{
+TEST_F(MainWindowLayout, CommandColumnStartsWithCaptionsHintsAndEnabledStates) {
     const CommandCase cases[] = {
         {"GroupBox1", "Порт связи", "", false},
         {"CheckBox1", "USB-порт", "", true},
@@ -143,24 +139,30 @@ TEST_F(MainWindowLayout, CommandColumnStartsWithCaptionsHintsAndEnabledStates)
     EXPECT_EQ(operMode->currentText(), "on-line");
 }
 
-TEST_F(MainWindowLayout, AfterStartTheWelcomeAreaShowsAndThePartnerBrandNever)
-{
+TEST_F(MainWindowLayout, AfterStartTheWelcomeAreaShowsAndThePartnerBrandNever) {
     EXPECT_FALSE(w.Find("MainPageC")->isVisible());
     const std::pair<const char*, const char*> shown[] = {
         {"Logo1_lb", "Вас приветствует программа для настройки РПУ Зорен-КЛ-Т"},
-        {"logo2_lb", "Программа предназначена для задания режимов работы и обновления программного обеспечения "
-                     "(ПО) ретранслятора периферийного \"РПУ Зорен-КЛ-Т\" (РПУ) с заводской версией ПО dv10_0 "
-                     "(и выше)."},
-        {"logo3_lb", "В данной версии программы изменен интерфейс и логика работы. Введен новый режим работы РПУ "
-                     "\"Ретранслятор + модуль реле (РТР)\" для версий dv10_4 (и выше). В этом режиме работы РПУ "
-                     "поддерживается работа выходов в режиме модуля реле и ретранслятора одновременно. Введена "
-                     "новая вкладка настройки всех выходов РПУ в автономном режиме работы для версий dv10_4 (и "
-                     "выше)."},
-        {"logo4_lb", "Подключение \"РПУ Зорен-КЛ-Т\" к персональному компьютеру (ПК) осуществляется через "
-                     "USB-порт с помощью кабеля USB AM/BM."},
-        {"logo5_lb", "Для подключения РПУ к компьютеру следует установить режим «Работы с ПК» (установить "
-                     "перемычку F3 при выключенном питании РПУ и отключенном кабеле USB). Электропитание 12V на "
-                     "РПУ можно не подавать."},
+        {"logo2_lb",
+         "Программа предназначена для задания режимов работы и обновления программного обеспечения "
+         "(ПО) ретранслятора периферийного \"РПУ Зорен-КЛ-Т\" (РПУ) с заводской версией ПО dv10_0 "
+         "(и выше)."},
+        {"logo3_lb",
+         "В данной версии программы изменен интерфейс и логика работы. Введен новый режим работы "
+         "РПУ "
+         "\"Ретранслятор + модуль реле (РТР)\" для версий dv10_4 (и выше). В этом режиме работы "
+         "РПУ "
+         "поддерживается работа выходов в режиме модуля реле и ретранслятора одновременно. Введена "
+         "новая вкладка настройки всех выходов РПУ в автономном режиме работы для версий dv10_4 (и "
+         "выше)."},
+        {"logo4_lb",
+         "Подключение \"РПУ Зорен-КЛ-Т\" к персональному компьютеру (ПК) осуществляется через "
+         "USB-порт с помощью кабеля USB AM/BM."},
+        {"logo5_lb",
+         "Для подключения РПУ к компьютеру следует установить режим «Работы с ПК» (установить "
+         "перемычку F3 при выключенном питании РПУ и отключенном кабеле USB). Электропитание 12V "
+         "на "
+         "РПУ можно не подавать."},
         {"Label_webaddr", MakerWebAddress},
         {"Label_emailaddr", MakerEmailAddress},
     };
@@ -180,8 +182,7 @@ TEST_F(MainWindowLayout, AfterStartTheWelcomeAreaShowsAndThePartnerBrandNever)
     }
 }
 
-TEST_F(MainWindowLayout, PagesStandInOrderWithOnlyTheMainTabShownAndActive)
-{
+TEST_F(MainWindowLayout, PagesStandInOrderWithOnlyTheMainTabShownAndActive) {
     const auto* pages = w.Find<PageControl>("MainPageC");
     const std::tuple<const char*, const char*, bool> expected[] = {
         {"MainTabSh", "Главная", true},
@@ -203,10 +204,10 @@ TEST_F(MainWindowLayout, PagesStandInOrderWithOnlyTheMainTabShownAndActive)
     EXPECT_TRUE(w.Find("ReleSettingsTabRPU")->children().isEmpty());
 }
 
-TEST_F(MainWindowLayout, MainPageStartsWithItsCaptionsAndHiddenParts)
-{
+TEST_F(MainWindowLayout, MainPageStartsWithItsCaptionsAndHiddenParts) {
     const std::pair<const char*, const char*> captions[] = {
-        {"Label_maintabsh_header_rpu", "Выбор режима работы, обновление или смена ПО подключенного радиоустройства"},
+        {"Label_maintabsh_header_rpu",
+         "Выбор режима работы, обновление или смена ПО подключенного радиоустройства"},
         {"Label_maintabsh_header_zelk", "Обновление ПО подключенного радиоустройства"},
         {"SoftUpdateGrB2", "Сведения о приборе:"},
         {"DevTypeLabel", "Тип подключенного прибора: "},
@@ -232,25 +233,33 @@ TEST_F(MainWindowLayout, MainPageStartsWithItsCaptionsAndHiddenParts)
     }
     const QWidget* page = w.Find("MainTabSh");
     const std::pair<const char*, bool> shown[] = {
-        {"Label_maintabsh_header_rpu", true}, {"Label_maintabsh_header_zelk", false}, {"DevOperModeGrB", true},
-        {"SoftUpdatesListBox", true},         {"WriteSWButton", true},                {"SoftUpdateGrB", false},
-        {"TempListB2", false},                {"Memo1", false},
+        {"Label_maintabsh_header_rpu", true},
+        {"Label_maintabsh_header_zelk", false},
+        {"DevOperModeGrB", true},
+        {"SoftUpdatesListBox", true},
+        {"WriteSWButton", true},
+        {"SoftUpdateGrB", false},
+        {"TempListB2", false},
+        {"Memo1", false},
     };
     for (const auto& [name, visible] : shown) {
         SCOPED_TRACE(name);
         EXPECT_EQ(w.Find(name)->isVisibleTo(page), visible);
     }
     EXPECT_FALSE(w.Find("WriteSWButton")->isEnabled());
-    EXPECT_EQ(w.Find<QListWidget>("SoftUpdatesListBox")->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(w.Find<QListWidget>("SoftUpdatesListBox")->selectionMode(),
+              QAbstractItemView::SingleSelection);
     EXPECT_EQ(w.Find<QListWidget>("SoftUpdatesListBox")->count(), 0);
-    EXPECT_EQ(w.Find<QListWidget>("TempListB2")->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(w.Find<QListWidget>("TempListB2")->selectionMode(),
+              QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(w.Find<QPlainTextEdit>("Memo1")->toPlainText(), "Memo1");
 }
 
-TEST_F(MainWindowLayout, BackupPageStartsWithItsCaptionsAndEnabledStates)
-{
+TEST_F(MainWindowLayout, BackupPageStartsWithItsCaptionsAndEnabledStates) {
     const std::tuple<const char*, const char*, bool> controls[] = {
-        {"Label125", "Создание файла, восстановление из файла или удаление файла резервной копии памяти регистрации",
+        {"Label125",
+         "Создание файла, восстановление из файла или удаление файла резервной копии памяти "
+         "регистрации",
          true},
         {"RegistBackupGrB", "Сведения о приборе:", true},
         {"Dev2TypeLabel", "Тип подключенного прибора: ", true},
@@ -285,8 +294,7 @@ TEST_F(MainWindowLayout, BackupPageStartsWithItsCaptionsAndEnabledStates)
     EXPECT_TRUE(module->currentText().isEmpty());
 }
 
-TEST_F(MainWindowLayout, BottomStripHasTheStatusLineProgressAndTheLanguageButtonOnTop)
-{
+TEST_F(MainWindowLayout, BottomStripHasTheStatusLineProgressAndTheLanguageButtonOnTop) {
     const auto* status = w.Find<QStatusBar>("MainStatusB");
     EXPECT_EQ(status->geometry().bottom(), w.window->rect().bottom());
     EXPECT_EQ(status->width(), w.window->width());
@@ -316,8 +324,7 @@ TEST_F(MainWindowLayout, BottomStripHasTheStatusLineProgressAndTheLanguageButton
     EXPECT_LT(button->geometry().bottom(), status->geometry().top());
 }
 
-TEST_F(MainWindowLayout, StatusTextAndProgressAreSetThroughTheWindow)
-{
+TEST_F(MainWindowLayout, StatusTextAndProgressAreSetThroughTheWindow) {
     w.window->SetStatusText(QStringLiteral("Связь с прибором установлена"));
     EXPECT_EQ(w.Find<QStatusBar>("MainStatusB")->currentMessage(), "Связь с прибором установлена");
     EXPECT_EQ(w.window->StatusText(), "Связь с прибором установлена");

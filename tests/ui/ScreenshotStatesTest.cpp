@@ -13,8 +13,7 @@ namespace tunbox {
 namespace {
 
 // The visible controls of root whose caption does not show whole.
-QStringList CutTexts(const QWidget* root)
-{
+QStringList CutTexts(const QWidget* root) {
     QStringList cut;
     for (const QWidget* widget : root->findChildren<QWidget*>()) {
         if (!widget->isVisible())
@@ -25,7 +24,8 @@ QStringList CutTexts(const QWidget* root)
                 continue;
             fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
                                      : label->sizeHint().width() <= label->width();
-        } else if (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget)) {
+        } else if (qobject_cast<const QAbstractButton*>(widget) ||
+                   qobject_cast<const QComboBox*>(widget)) {
             fits = widget->sizeHint().width() <= widget->width();
         } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
             fits = group->minimumSizeHint().width() <= group->width();
@@ -36,13 +36,13 @@ QStringList CutTexts(const QWidget* root)
             }
         }
         if (!fits)
-            cut.append(widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName());
+            cut.append(widget->objectName().isEmpty() ? widget->metaObject()->className()
+                                                      : widget->objectName());
     }
     return cut;
 }
 
-TEST(ScreenshotStates, EveryStateShowsEveryTextWhole)
-{
+TEST(ScreenshotStates, EveryStateShowsEveryTextWhole) {
     const std::vector<ScreenshotState> states = ScreenshotStates();
     ASSERT_FALSE(states.empty());
     for (const ScreenshotState& state : states) {
@@ -54,8 +54,7 @@ TEST(ScreenshotStates, EveryStateShowsEveryTextWhole)
     }
 }
 
-TEST(ScreenshotStates, ThePageStatesShowTheirPageWithItsTab)
-{
+TEST(ScreenshotStates, ThePageStatesShowTheirPageWithItsTab) {
     const std::pair<const char*, const char*> pages[] = {
         {"02-page-main", "MainTabSh"},
         {"03-page-backup", "RegistBackupTabSh"},
@@ -65,8 +64,9 @@ TEST(ScreenshotStates, ThePageStatesShowTheirPageWithItsTab)
     const std::vector<ScreenshotState> states = ScreenshotStates();
     for (const auto& [stateName, pageName] : pages) {
         SCOPED_TRACE(stateName);
-        const auto state = std::find_if(states.begin(), states.end(),
-                                        [&](const ScreenshotState& s) { return s.name == stateName; });
+        const auto state =
+            std::find_if(states.begin(), states.end(),
+                         [&](const ScreenshotState& s) { return s.name == stateName; });
         ASSERT_NE(state, states.end());
         WindowUnderTest w;
         w.window->show();

@@ -10,13 +10,13 @@
 namespace tunbox {
 namespace {
 
-TEST(RadioGroup, ReadsAndSetsTheSelectedIndexWithMinusOneForNone)
-{
+TEST(RadioGroup, ReadsAndSetsTheSelectedIndexWithMinusOneForNone) {
     RadioGroup group;
     group.SetItems({QStringLiteral("РПУ"), QStringLiteral("РТР")});
     EXPECT_EQ(group.ItemIndex(), -1);
 
-    const std::pair<int, int> steps[] = {{1, 1}, {0, 0}, {-1, -1}, {1, 1}, {2, -1}, {0, 0}, {-7, -1}};
+    const std::pair<int, int> steps[] = {{1, 1},  {0, 0}, {-1, -1}, {1, 1},
+                                         {2, -1}, {0, 0}, {-7, -1}};
     for (const auto& [set, read] : steps) {
         group.SetItemIndex(set);
         EXPECT_EQ(group.ItemIndex(), read) << "after SetItemIndex(" << set << ")";
@@ -25,8 +25,7 @@ TEST(RadioGroup, ReadsAndSetsTheSelectedIndexWithMinusOneForNone)
     }
 }
 
-TEST(RadioGroup, AnnouncesTheUsersClickButNotTheProgramsChoice)
-{
+TEST(RadioGroup, AnnouncesTheUsersClickButNotTheProgramsChoice) {
     RadioGroup group;
     group.SetItems({QStringLiteral("РПУ"), QStringLiteral("РТР")});
     group.show();
@@ -48,9 +47,8 @@ TEST(RadioGroup, AnnouncesTheUsersClickButNotTheProgramsChoice)
 }
 
 class PageControlTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         for (QWidget*& page : pages) {
             page = new QWidget;
             control.addTab(page, QStringLiteral("page"));
@@ -62,8 +60,7 @@ protected:
     QWidget* pages[3] = {};
 };
 
-TEST_F(PageControlTest, ProgramChangesStayQuietAndTheUsersChoiceIsAnnounced)
-{
+TEST_F(PageControlTest, ProgramChangesStayQuietAndTheUsersChoiceIsAnnounced) {
     QSignalSpy chosen(&control, &PageControl::PageChosen);
 
     control.SetActivePage(pages[2]);
@@ -81,8 +78,7 @@ TEST_F(PageControlTest, ProgramChangesStayQuietAndTheUsersChoiceIsAnnounced)
     EXPECT_EQ(control.ActivePageIndex(), 1);
 }
 
-TEST_F(PageControlTest, APageWhoseTabIsHiddenCanStillBeMadeActive)
-{
+TEST_F(PageControlTest, APageWhoseTabIsHiddenCanStillBeMadeActive) {
     control.SetTabShown(pages[2], false);
     EXPECT_FALSE(control.IsTabShown(pages[2]));
     EXPECT_TRUE(control.IsTabShown(pages[0]));

@@ -16,8 +16,7 @@ struct DateTagCase {
     const char* tag;
 };
 
-TEST(DateTag, ShortensDatesLongerThanSixCharacters)
-{
+TEST(DateTag, ShortensDatesLongerThanSixCharacters) {
     const DateTagCase cases[] = {
         // ten characters: the day, month and the year's last two digits remain
         {"dd.MM.yyyy", QDate(2026, 12, 8), "_081226_"},
@@ -37,8 +36,7 @@ TEST(DateTag, ShortensDatesLongerThanSixCharacters)
     }
 }
 
-TEST(ProgramFolders, MissingFoldersAreCreatedAndExistingOnesKept)
-{
+TEST(ProgramFolders, MissingFoldersAreCreatedAndExistingOnesKept) {
     QTemporaryDir program;
     const QDir base(program.path());
     ASSERT_TRUE(base.mkdir("conf"));
@@ -57,8 +55,7 @@ TEST(ProgramFolders, MissingFoldersAreCreatedAndExistingOnesKept)
     EXPECT_EQ(QFileInfo(base.filePath("conf/mine.cfg")).size(), 3);
 }
 
-TEST(ProgramFolders, AFolderThatCannotBeMadeIsSkippedQuietly)
-{
+TEST(ProgramFolders, AFolderThatCannotBeMadeIsSkippedQuietly) {
     QTemporaryDir program;
     const QDir base(program.path());
     // A file already holds the name "reg".

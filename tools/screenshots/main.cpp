@@ -28,13 +28,13 @@ struct BoxPicture {
 };
 
 const BoxPicture BoxPictures[] = {
-    {"90-box-exit-question", 10013, 10012, tunbox::MessageIcon::Question, tunbox::MessageButtons::YesNo},
+    {"90-box-exit-question", 10013, 10012, tunbox::MessageIcon::Question,
+     tunbox::MessageButtons::YesNo},
 };
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QTextStream err(stderr);
     if (argc != 2) {
@@ -73,8 +73,9 @@ int main(int argc, char** argv)
         save(window, state.name);
     }
     for (const BoxPicture& picture : BoxPictures) {
-        const auto box = tunbox::MakeMessageBox(nullptr, tunbox::Msg(picture.caption), tunbox::Msg(picture.text),
-                                                picture.icon, picture.buttons);
+        const auto box =
+            tunbox::MakeMessageBox(nullptr, tunbox::Msg(picture.caption), tunbox::Msg(picture.text),
+                                   picture.icon, picture.buttons);
         save(*box, QString::fromLatin1(picture.name));
     }
     return failures == 0 ? 0 : 1;

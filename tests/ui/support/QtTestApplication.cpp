@@ -13,16 +13,15 @@
 namespace {
 
 class QtTestApplication : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
+  public:
+    void SetUp() override {
         app_ = std::make_unique<QApplication>(argc_, argv_);
         for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
             tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     int argc_ = 1;
     char name_[16] = "tunbox_ui_tests";
     char* argv_[2] = {name_, nullptr};

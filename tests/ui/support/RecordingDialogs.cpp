@@ -4,32 +4,27 @@
 
 namespace tunbox {
 
-RecordingDialogs::~RecordingDialogs()
-{
+RecordingDialogs::~RecordingDialogs() {
     if (!answers_.empty())
         ADD_FAILURE() << answers_.size() << " scripted answer(s) never asked for";
     if (!fileNames_.empty())
         ADD_FAILURE() << fileNames_.size() << " scripted file name(s) never asked for";
 }
 
-void RecordingDialogs::QueueAnswer(MessageAnswer answer)
-{
+void RecordingDialogs::QueueAnswer(MessageAnswer answer) {
     answers_.push_back(answer);
 }
 
-void RecordingDialogs::QueueFileName(const QString& path)
-{
+void RecordingDialogs::QueueFileName(const QString& path) {
     fileNames_.push_back(path);
 }
 
-void RecordingDialogs::SetOpenUrlResult(bool accepted)
-{
+void RecordingDialogs::SetOpenUrlResult(bool accepted) {
     openUrlResult_ = accepted;
 }
 
-MessageAnswer RecordingDialogs::ShowMessage(const QString& caption, const QString& text, MessageIcon icon,
-                                            MessageButtons buttons)
-{
+MessageAnswer RecordingDialogs::ShowMessage(const QString& caption, const QString& text,
+                                            MessageIcon icon, MessageButtons buttons) {
     messages_.push_back({caption, text, icon, buttons});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
@@ -43,18 +38,15 @@ MessageAnswer RecordingDialogs::ShowMessage(const QString& caption, const QStrin
     return answer;
 }
 
-QString RecordingDialogs::GetOpenFileName(const FileDialogRequest& request)
-{
+QString RecordingDialogs::GetOpenFileName(const FileDialogRequest& request) {
     return NextFileName(request, false);
 }
 
-QString RecordingDialogs::GetSaveFileName(const FileDialogRequest& request)
-{
+QString RecordingDialogs::GetSaveFileName(const FileDialogRequest& request) {
     return NextFileName(request, true);
 }
 
-QString RecordingDialogs::NextFileName(const FileDialogRequest& request, bool save)
-{
+QString RecordingDialogs::NextFileName(const FileDialogRequest& request, bool save) {
     fileDialogs_.push_back({save, request});
     if (fileNames_.empty()) {
         ADD_FAILURE() << "file dialog with no scripted file name: " << request.title.toStdString();
@@ -65,13 +57,11 @@ QString RecordingDialogs::NextFileName(const FileDialogRequest& request, bool sa
     return path;
 }
 
-void RecordingDialogs::SetHourglass(bool on)
-{
+void RecordingDialogs::SetHourglass(bool on) {
     hourglass_.push_back(on);
 }
 
-bool RecordingDialogs::OpenUrl(const QUrl& url)
-{
+bool RecordingDialogs::OpenUrl(const QUrl& url) {
     urls_.push_back(url);
     return openUrlResult_;
 }

@@ -25,7 +25,7 @@ struct ShownFileDialog {
 // so does a file dialog with no scripted path (and is cancelled). Answers left
 // unused when the double is destroyed fail the test too.
 class RecordingDialogs final : public Dialogs {
-public:
+  public:
     ~RecordingDialogs() override;
 
     void QueueAnswer(MessageAnswer answer);
@@ -48,7 +48,7 @@ public:
     void SetHourglass(bool on) override;
     bool OpenUrl(const QUrl& url) override;
 
-private:
+  private:
     QString NextFileName(const FileDialogRequest& request, bool save);
 
     std::deque<MessageAnswer> answers_;

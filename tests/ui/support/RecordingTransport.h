@@ -10,7 +10,7 @@ namespace tunbox {
 // A transport with no unit behind it that records every call by name, for
 // tests that only need to know which pipe operations the window used.
 class RecordingTransport final : public Transport {
-public:
+  public:
     const std::vector<std::string>& Calls() const { return calls_; }
     int CountOf(const std::string& call) const;
 
@@ -27,7 +27,7 @@ public:
     void FlushReadPipe() override;
     unsigned DeviceCount() const override;
 
-private:
+  private:
     std::vector<std::string> calls_;
     unsigned unitCount_ = 0;
     unsigned foundUnits_ = 0;

@@ -19,9 +19,7 @@ struct WindowUnderTest {
     explicit WindowUnderTest(const QDate& today = QDate(2026, 12, 8));
 
     // The control with objectName; fails the test when there is not exactly one.
-    template <typename W = QWidget>
-    W* Find(const char* objectName) const
-    {
+    template <typename W = QWidget> W* Find(const char* objectName) const {
         const auto found = window->findChildren<W*>(QString::fromLatin1(objectName));
         if (found.size() != 1) {
             ADD_FAILURE() << found.size() << " controls named " << objectName;
