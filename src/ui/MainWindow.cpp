@@ -7,6 +7,7 @@
 #include "ui/CommandColumn.h"
 #include "ui/ConnectionWorkflow.h"
 #include "ui/Dialogs.h"
+#include "ui/LogoPicture.h"
 #include "ui/MainPage.h"
 #include "ui/PageControl.h"
 #include "ui/WelcomeArea.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
+    setWindowIcon(DrawLogoPicture(QSize(64, 64)));
     // Clicking the window's background takes the focus from its controls.
     setFocusPolicy(Qt::ClickFocus);
     // Children take their font from here, so it is set before any is made.
