@@ -3,9 +3,10 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -14,42 +15,57 @@
 
 namespace tunbox {
 
-QString OutputTitle(int output)
+namespace {
+
+// The seven working modes, index = mode.
+constexpr std::array<const char*, 7> kModeTexts = {
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "ПЦН тревога"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Контрольная лампа"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Взят/снят"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Звуковой"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Тревога"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Исполнительный"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Специальный"),
+};
+
+// Labels of the lists of the group "Дополнительно:", in list order.
+constexpr std::array<const char*, 5> kListLabels = {
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Размыкание на время"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Замыкание на время"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Длительность извещения "),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Инверсный режим"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Управление реле"),
+};
+
+constexpr std::array<const char*, 2> kControlItems = {
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "по команде"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "по событию"),
+};
+
+constexpr int kControlList = 4;
+
+QString Composed(const char* prefix, int output, int index = 0)
 {
-    return output == 3 ? QStringLiteral("Выход ОК №1")
-                       : QStringLiteral("Реле №%1").arg(output);
+    QString name = QLatin1String(prefix) + QString::number(output);
+    if (index > 0)
+        name += QString::number(index);
+    return name;
 }
 
-const std::array<const char*, 7>& ModeTexts()
+QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent)
 {
-    static const std::array<const char*, 7> texts = {
-        "ПЦН тревога", "Контрольная лампа", "Взят/снят", "Звуковой",
-        "Тревога",     "Исполнительный",    "Специальный",
-    };
-    return texts;
-}
-
-QGroupBox* BuildModeGroup(OutputControls& controls, const QString& groupName,
-                          const QString& title, const char* buttonPrefix,
-                          unsigned enabledModes, QWidget* parent)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(groupName);
-    group->setAccessibleName(title);
+    auto* group = new QGroupBox(parent);
+    group->setObjectName(Composed(spec.modeGroupPrefix, controls.output));
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
     controls.modeGroup = group;
     controls.modeButtons = new QButtonGroup(group);
-    for (int m = 0; m < 7; ++m) {
-        auto* button = new QRadioButton(QString::fromUtf8(ModeTexts()[m]), group);
-        if (buttonPrefix)
-            button->setObjectName(QStringLiteral("%1%2%3")
-                                      .arg(QLatin1String(buttonPrefix))
-                                      .arg(controls.output)
-                                      .arg(m + 1));
-        button->setAccessibleName(button->text());
-        button->setEnabled((enabledModes >> m) & 1u);
+    for (int m = 0; m < static_cast<int>(kModeTexts.size()); ++m) {
+        auto* button = new QRadioButton(group);
+        if (spec.modeButtonPrefix)
+            button->setObjectName(Composed(spec.modeButtonPrefix, controls.output, m + 1));
+        button->setEnabled((spec.enabledModes >> m) & 1u);
         controls.modeButtons->addButton(button, m);
         layout->addWidget(button);
     }
@@ -57,29 +73,23 @@ QGroupBox* BuildModeGroup(OutputControls& controls, const QString& groupName,
     return group;
 }
 
-QGroupBox* BuildBindingGroup(OutputControls& controls, const QString& title,
-                             const char* prefix, int count, int rows,
-                             const QString& accessibleWord, QWidget* parent)
+// Caption-less boxes, each beside its number label, in numbered columns
+// top to bottom.
+QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabSpec& spec,
+                             QWidget* parent)
 {
-    auto* group = new QGroupBox(title, parent);
-    group->setAccessibleName(title);
+    auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(1);
-    controls.bindings.clear();
-    controls.bindings.reserve(static_cast<size_t>(count));
-    controls.bindingNumbers.clear();
-    controls.bindingNumbers.reserve(static_cast<size_t>(count));
-    const QString owner = OutputTitle(controls.output);
-    for (int n = 1; n <= count; ++n) {
-        const int column = (n - 1) / rows;
-        const int row = (n - 1) % rows;
+    controls.bindingGroup = group;
+    for (int n = 1; n <= spec.bindingCount; ++n) {
+        const int column = (n - 1) / spec.bindingRows;
+        const int row = (n - 1) % spec.bindingRows;
         auto* number = new QLabel(QString::number(n), group);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* box = new QCheckBox(group);
-        box->setObjectName(
-            QStringLiteral("%1%2%3").arg(QLatin1String(prefix)).arg(controls.output).arg(n));
-        box->setAccessibleName(QStringLiteral("%1, %2 %3").arg(owner, accessibleWord).arg(n));
+        box->setObjectName(Composed(spec.bindingPrefix, controls.output, n));
         number->setBuddy(box);
         grid->addWidget(number, row, column * 2);
         grid->addWidget(box, row, column * 2 + 1);
@@ -87,32 +97,29 @@ QGroupBox* BuildBindingGroup(OutputControls& controls, const QString& title,
         controls.bindingNumbers.push_back(number);
     }
     // Keep the columns apart so a number clearly belongs to the box on its right.
-    const int columns = (count + rows - 1) / rows;
+    const int columns = (spec.bindingCount + spec.bindingRows - 1) / spec.bindingRows;
     for (int c = 0; c < columns; ++c)
         grid->setColumnMinimumWidth(c * 2 + 1, 24);
     grid->setColumnStretch(columns * 2, 1);
     return group;
 }
 
-QGroupBox* BuildEventGroup(OutputControls& controls,
-                           const std::array<EventBoxSpec, 12>& specs, QWidget* parent)
+// Two columns of six event boxes, the left column first.
+QGroupBox* BuildEventGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent)
 {
-    const QString title = QStringLiteral("Обрабатываемые извещения:");
-    auto* group = new QGroupBox(title, parent);
-    group->setAccessibleName(title);
+    auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(4);
-    controls.events.clear();
-    for (size_t i = 0; i < specs.size(); ++i) {
-        const EventBoxSpec& spec = specs[i];
-        auto* box = new QCheckBox(QString::fromUtf8(spec.caption), group);
-        box->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(spec.prefix)).arg(controls.output));
-        box->setAccessibleName(box->text());
-        box->setEnabled(spec.enabled);
-        box->setVisible(spec.visible);
-        if (!spec.visible) {
+    controls.eventGroup = group;
+    for (size_t i = 0; i < spec.events.size(); ++i) {
+        const EventBoxSpec& event = spec.events[i];
+        auto* box = new QCheckBox(group);
+        box->setObjectName(Composed(event.prefix, controls.output));
+        box->setEnabled(event.enabled);
+        box->setVisible(event.visible);
+        if (!event.visible) {
             // A hidden box keeps its cell so the column does not shift.
             QSizePolicy policy = box->sizePolicy();
             policy.setRetainSizeWhenHidden(true);
@@ -124,71 +131,67 @@ QGroupBox* BuildEventGroup(OutputControls& controls,
     return group;
 }
 
-namespace {
-
-QComboBox* AddListRow(QGridLayout* grid, int row, const char* prefix, int output,
-                      const char* caption, QWidget* parent)
+// The three time lists and the inversion list, each with its label on the left,
+// and the hidden, disabled control list.
+QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabSpec& spec,
+                            QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(output));
-    list->setEditable(false);
-    list->setAccessibleName(label->text().trimmed());
-    // The time lists are long; show a good part of them when opened. They start
-    // empty, so reserve room for the longest Russian time text ("21 мин. 10 с.")
-    // and grow with the items when a language has longer ones.
-    list->setMaxVisibleItems(20);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    list->setMinimumContentsLength(13);
-    label->setBuddy(list);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(list, row, 1);
-    return list;
+    auto* group = new QGroupBox(parent);
+    auto* grid = new QGridLayout(group);
+    grid->setVerticalSpacing(4);
+    controls.extrasGroup = group;
+    for (size_t l = 0; l < controls.lists.size(); ++l) {
+        auto* label = new QLabel(group);
+        auto* list = new QComboBox(group);
+        list->setObjectName(Composed(spec.listPrefixes[l], controls.output));
+        list->setEditable(false);
+        // The time lists are long; show a good part of them when opened. They
+        // start empty, so reserve room for the longest Russian time text
+        // ("21 мин. 10 с.") and grow with the items of a language with longer ones.
+        list->setMaxVisibleItems(20);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setMinimumContentsLength(13);
+        label->setBuddy(list);
+        grid->addWidget(label, static_cast<int>(l), 0);
+        grid->addWidget(list, static_cast<int>(l), 1);
+        controls.lists[l] = list;
+        controls.listLabels[l] = label;
+    }
+    for (size_t i = 0; i < kControlItems.size(); ++i)
+        controls.lists[kControlList]->addItem(QString());
+    controls.lists[kControlList]->setEnabled(false);
+    controls.lists[kControlList]->hide();
+    controls.listLabels[kControlList]->hide();
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(static_cast<int>(controls.lists.size()), 1);
+    return group;
 }
 
 } // namespace
 
-QGroupBox* BuildExtrasGroup(OutputControls& controls, const ExtrasNames& names,
-                            QWidget* parent)
+QString SettingsText(const char* source)
 {
-    const QString title = QStringLiteral("Дополнительно:");
-    auto* group = new QGroupBox(title, parent);
-    group->setAccessibleName(title);
-    auto* grid = new QGridLayout(group);
-    grid->setVerticalSpacing(4);
-    const int o = controls.output;
-    controls.openTime = AddListRow(grid, 0, names.openTime, o, "Размыкание на время", group);
-    controls.closeTime = AddListRow(grid, 1, names.closeTime, o, "Замыкание на время", group);
-    controls.duration = AddListRow(grid, 2, names.duration, o, "Длительность извещения ", group);
-    controls.inversion = AddListRow(grid, 3, names.inversion, o, "Инверсный режим", group);
-    controls.inversion->addItems({QStringLiteral("Нет "), QStringLiteral("Да")});
-
-    controls.control = AddListRow(grid, 4, names.control, o, "Управление реле", group);
-    controls.control->addItems({QStringLiteral("по команде"), QStringLiteral("по событию")});
-    controls.control->setEnabled(false);
-    controls.control->hide();
-    controls.controlLabel = qobject_cast<QLabel*>(grid->itemAtPosition(4, 0)->widget());
-    controls.controlLabel->hide();
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(5, 1);
-    return group;
+    return QCoreApplication::translate(SettingsPagesContext, source);
 }
 
-void AlignModeGroups(std::array<OutputControls, 3>& outputs)
+QString OutputTitle(int output)
 {
-    int width = 0;
-    for (OutputControls& controls : outputs) {
-        controls.modeGroup->setMinimumWidth(0);
-        const QGroupBox* group = controls.modeGroup;
-        width = std::max({width, group->sizeHint().width(), group->minimumSizeHint().width()});
-    }
-    for (OutputControls& controls : outputs)
-        controls.modeGroup->setMinimumWidth(width);
+    return output == 3 ? SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Выход ОК №1"))
+                       : SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Реле №%1"))
+                             .arg(output);
 }
 
-void ArrangeOutputTab(QWidget* tab, QGroupBox* mode, QGroupBox* events, QGroupBox* bindings,
-                      QGroupBox* extras)
+QWidget* BuildOutputTab(OutputControls& controls, const OutputTabSpec& spec, int output)
 {
+    controls.output = output;
+    auto* tab = new QWidget;
+    tab->setObjectName(QLatin1String(spec.tabNames[static_cast<size_t>(output - 1)]));
+
+    QGroupBox* mode = BuildModeGroup(controls, spec, tab);
+    QGroupBox* events = BuildEventGroup(controls, spec, tab);
+    QGroupBox* bindings = BuildBindingGroup(controls, spec, tab);
+    QGroupBox* extras = BuildExtrasGroup(controls, spec, tab);
+
     auto* column = new QVBoxLayout(tab);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(6);
@@ -203,6 +206,63 @@ void ArrangeOutputTab(QWidget* tab, QGroupBox* mode, QGroupBox* events, QGroupBo
     column->addLayout(top);
     column->addLayout(bottom);
     column->addStretch(1);
+    return tab;
+}
+
+void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec)
+{
+    const QString modeTitle =
+        SettingsText(controls.output == 3 ? spec.okModeTitle : spec.relayModeTitle);
+    controls.modeGroup->setTitle(modeTitle);
+    controls.modeGroup->setAccessibleName(modeTitle);
+    for (int m = 0; m < static_cast<int>(kModeTexts.size()); ++m) {
+        QAbstractButton* button = controls.modeButtons->button(m);
+        button->setText(SettingsText(kModeTexts[static_cast<size_t>(m)]));
+        button->setAccessibleName(button->text());
+    }
+
+    const QString bindingTitle = SettingsText(spec.bindingTitle);
+    controls.bindingGroup->setTitle(bindingTitle);
+    controls.bindingGroup->setAccessibleName(bindingTitle);
+    // Caption-less boxes get a spoken name such as "Реле №1, раздел 11".
+    const QString owner = OutputTitle(controls.output);
+    const QString word = SettingsText(spec.bindingWord);
+    for (size_t i = 0; i < controls.bindings.size(); ++i)
+        controls.bindings[i]->setAccessibleName(
+            QStringLiteral("%1, %2 %3").arg(owner, word).arg(i + 1));
+
+    const QString eventTitle =
+        SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Обрабатываемые извещения:"));
+    controls.eventGroup->setTitle(eventTitle);
+    controls.eventGroup->setAccessibleName(eventTitle);
+    for (size_t i = 0; i < controls.events.size(); ++i) {
+        controls.events[i]->setText(SettingsText(spec.events[i].caption));
+        controls.events[i]->setAccessibleName(controls.events[i]->text());
+    }
+
+    const QString extrasTitle =
+        SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Дополнительно:"));
+    controls.extrasGroup->setTitle(extrasTitle);
+    controls.extrasGroup->setAccessibleName(extrasTitle);
+    for (size_t l = 0; l < controls.lists.size(); ++l) {
+        controls.listLabels[l]->setText(SettingsText(kListLabels[l]));
+        controls.lists[l]->setAccessibleName(controls.listLabels[l]->text().trimmed());
+    }
+    for (size_t i = 0; i < kControlItems.size(); ++i)
+        controls.lists[kControlList]->setItemText(static_cast<int>(i),
+                                                  SettingsText(kControlItems[i]));
+}
+
+void AlignModeGroups(std::array<OutputControls, 3>& outputs)
+{
+    int width = 0;
+    for (OutputControls& controls : outputs) {
+        controls.modeGroup->setMinimumWidth(0);
+        const QGroupBox* group = controls.modeGroup;
+        width = std::max({width, group->sizeHint().width(), group->minimumSizeHint().width()});
+    }
+    for (OutputControls& controls : outputs)
+        controls.modeGroup->setMinimumWidth(width);
 }
 
 } // namespace tunbox

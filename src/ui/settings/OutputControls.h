@@ -10,12 +10,17 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QWidget;
 
 namespace tunbox {
+
+// Translation context of every caption on the two settings pages.
+inline constexpr char SettingsPagesContext[] = "tunbox::SettingsPages";
+
+// A caption of the settings pages in the current language.
+QString SettingsText(const char* source);
 
 // One event check box of an output tab: its name prefix (the output digit is
 // appended), caption and the state the page starts with.
@@ -26,77 +31,60 @@ struct EventBoxSpec {
     bool visible;
 };
 
+// What tells the output tabs of the two pages apart.
+struct OutputTabSpec {
+    std::array<const char*, 3> tabNames;
+    const char* modeGroupPrefix;    // output digit appended
+    const char* modeButtonPrefix;   // output digit and m = 1..7 appended; null: unnamed
+    const char* relayModeTitle;     // outputs 1 and 2
+    const char* okModeTitle;        // output 3
+    unsigned enabledModes;          // bit m: mode m can be chosen
+    const char* bindingPrefix;      // output digit and n appended
+    int bindingCount;
+    int bindingRows;                // boxes per column
+    const char* bindingTitle;
+    const char* bindingWord;        // spoken with the number: "раздел 5"
+    std::array<EventBoxSpec, 12> events; // left column top to bottom, then right
+    std::array<const char*, 5> listPrefixes; // open, close, duration, inversion, control
+};
+
 // The widgets of one output tab, the same shape on both settings pages.
 // Pointers are owned by the Qt parent chain of the tab.
 struct OutputControls {
-    int output = 0;                 // 1, 2 or 3
-    QGroupBox* modeGroup = nullptr; // the working-mode frame
+    int output = 0; // 1, 2 or 3
+    QGroupBox* modeGroup = nullptr;
     QButtonGroup* modeButtons = nullptr; // ids 0..6 = mode index
+    QGroupBox* bindingGroup = nullptr;
     std::vector<QCheckBox*> bindings;    // partition or source n at [n - 1]
     std::vector<QLabel*> bindingNumbers; // the number label beside each binding box
-    std::vector<QCheckBox*> events;      // in the order of the page's event table
-    QComboBox* openTime = nullptr;
-    QComboBox* closeTime = nullptr;
-    QComboBox* duration = nullptr;
-    QComboBox* inversion = nullptr;
-    QComboBox* control = nullptr;   // kept for the layout, hidden and never used
-    QLabel* controlLabel = nullptr;
+    QGroupBox* eventGroup = nullptr;
+    std::vector<QCheckBox*> events;      // in the order of the spec's event table
+    QGroupBox* extrasGroup = nullptr;
+    std::array<QComboBox*, 5> lists{};   // open, close, duration, inversion, control
+    std::array<QLabel*, 5> listLabels{};
 
-    // The four lists in OptionList order, and which items each one holds now.
+    // The four lists of the model in OptionList order, and which items each holds.
     std::array<QComboBox*, OptionListCount> Lists() const
     {
-        return {openTime, closeTime, duration, inversion};
+        return {lists[0], lists[1], lists[2], lists[3]};
     }
     std::array<ListKind, OptionListCount> shownKinds = {ListKind::Empty, ListKind::Empty,
-                                                        ListKind::Empty, ListKind::Inversion};
+                                                        ListKind::Empty, ListKind::Empty};
 };
 
-// Name prefixes of the four lists of the "Дополнительно:" group and the hidden
-// control list, e.g. {"TimeRzmk", "TimeZmk", "TimePeriod", "InvRele", "ReleControl"}.
-struct ExtrasNames {
-    const char* openTime;
-    const char* closeTime;
-    const char* duration;
-    const char* inversion;
-    const char* control;
-};
-
-// "Реле №1", "Реле №2" or "Выход ОК №1".
+// "Реле №1", "Реле №2" or "Выход ОК №1" in the current language.
 QString OutputTitle(int output);
 
-// The seven working-mode texts, index = mode.
-const std::array<const char*, 7>& ModeTexts();
+// Builds the tab of output (1..3) with its four groups: the mode and the events
+// on top, the bindings and the lists below. Captions are set by RetranslateOutputTab.
+QWidget* BuildOutputTab(OutputControls& controls, const OutputTabSpec& spec, int output);
 
-// Working-mode frame named `groupName` with seven radio buttons, one per mode.
-// With a `buttonPrefix` each button is named `<buttonPrefix><o><m>`, m = 1..7;
-// `enabledModes` has bit m set for each mode index m the user may choose.
-QGroupBox* BuildModeGroup(OutputControls& controls, const QString& groupName,
-                          const QString& title, const char* buttonPrefix,
-                          unsigned enabledModes, QWidget* parent);
-
-// Group of caption-less binding boxes `<prefix><o><n>`, n = 1..count, each beside
-// its number label, in columns of `rows` numbered top to bottom.
-QGroupBox* BuildBindingGroup(OutputControls& controls, const QString& title,
-                             const char* prefix, int count, int rows,
-                             const QString& accessibleWord, QWidget* parent);
-
-// Group "Обрабатываемые извещения:" with the boxes of `specs` in two columns of
-// six (left column first).
-QGroupBox* BuildEventGroup(OutputControls& controls,
-                           const std::array<EventBoxSpec, 12>& specs, QWidget* parent);
-
-// Group "Дополнительно:" with the three time lists and the inversion list, each
-// with its label on the left, and the hidden, disabled control list.
-QGroupBox* BuildExtrasGroup(OutputControls& controls, const ExtrasNames& names,
-                            QWidget* parent);
+// Sets every caption, item text and accessible name of the tab in the current
+// language (the items of the time lists excepted: they come from the model).
+void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec);
 
 // Gives the mode frames of all tabs the width of the widest, so the groups
 // beside them do not move when the user switches tabs.
 void AlignModeGroups(std::array<OutputControls, 3>& outputs);
-
-// Lays the four groups out on an output tab: the mode and the events on top,
-// the bindings and the lists below.
-void ArrangeOutputTab(QWidget* tab, QGroupBox* mode, QGroupBox* events, QGroupBox* bindings,
-                      QGroupBox* extras);
 
 } // namespace tunbox

@@ -6,10 +6,11 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QEvent>
 #include <QComboBox>
-#include <QLabel>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -17,29 +18,8 @@ namespace tunbox {
 
 namespace {
 
-// Event boxes of an output tab: left column top to bottom, then the right one
-// (the order of RpuEvent).
-constexpr std::array<EventBoxSpec, 12> kEventBoxes = {{
-    {"AlarmEventRPU", "Тревога/пожар", true, true},
-    {"ErrorFireRPU", "Неисправность (пожар ИИ)", false, true},
-    {"AhtungFireIIRPU", "Внимание (пожар ИИ)", true, true},
-    {"OnOfLineRPU", "Взятие по одному из ШС/Снятие", true, true},
-    {"OnAllLineRPU", "Взятие по всем ШС/Снятие", true, true},
-    {"PowerCDRPU", "Неисправность питания ИИ", false, true},
-    {"DamageIIRPU", "Вскрытие ИИ", false, true},
-    {"NoLinkRPU", "Нет связи с ИИ", true, true},
-    {"RadioChanBlckRPU", "Блокирование РК", true, true},
-    {"ErrorPowerRPU", "Неисправность питания РПУ", true, true},
-    {"BoxDamageRPU", "Вскрытие РПУ", true, true},
-    {"SelfDamageRPU", "Собств. вскрытие", false, false},
-}};
-
-constexpr ExtrasNames kExtrasNames = {"TimeRzmkRPU", "TimeZmkRPU", "TimePeriodRPU",
-                                      "InvReleRPU", "ReleControlRPU"};
-
-constexpr std::array<const char*, 3> kTabNames = {"TabSheet2", "TabSheet3", "TabSheet4"};
-
-unsigned UsableModes()
+// Only "Звуковой", "Тревога" and "Специальный" can be chosen on this page.
+constexpr unsigned UsableModes()
 {
     unsigned modes = 0;
     for (int m = 0; m < RpuModeCount; ++m)
@@ -47,6 +27,40 @@ unsigned UsableModes()
             modes |= 1u << m;
     return modes;
 }
+
+#define PAGE_TEXT(text) QT_TRANSLATE_NOOP("tunbox::SettingsPages", text)
+
+const OutputTabSpec kSpec = {
+    {"TabSheet2", "TabSheet3", "TabSheet4"},
+    "GrB_ReleWorkModeRPU",
+    "RadioButton",
+    PAGE_TEXT("Режим работы реле"),
+    PAGE_TEXT("Режим работы выхода ОК"),
+    UsableModes(),
+    "privrelrpu",
+    SourceCount,
+    8,
+    PAGE_TEXT("Привязка к источникам информации (ИИ) №:"),
+    PAGE_TEXT("источник"),
+    {{
+        // The order of RpuEvent.
+        {"AlarmEventRPU", PAGE_TEXT("Тревога/пожар"), true, true},
+        {"ErrorFireRPU", PAGE_TEXT("Неисправность (пожар ИИ)"), false, true},
+        {"AhtungFireIIRPU", PAGE_TEXT("Внимание (пожар ИИ)"), true, true},
+        {"OnOfLineRPU", PAGE_TEXT("Взятие по одному из ШС/Снятие"), true, true},
+        {"OnAllLineRPU", PAGE_TEXT("Взятие по всем ШС/Снятие"), true, true},
+        {"PowerCDRPU", PAGE_TEXT("Неисправность питания ИИ"), false, true},
+        {"DamageIIRPU", PAGE_TEXT("Вскрытие ИИ"), false, true},
+        {"NoLinkRPU", PAGE_TEXT("Нет связи с ИИ"), true, true},
+        {"RadioChanBlckRPU", PAGE_TEXT("Блокирование РК"), true, true},
+        {"ErrorPowerRPU", PAGE_TEXT("Неисправность питания РПУ"), true, true},
+        {"BoxDamageRPU", PAGE_TEXT("Вскрытие РПУ"), true, true},
+        {"SelfDamageRPU", PAGE_TEXT("Собств. вскрытие"), false, false},
+    }},
+    {"TimeRzmkRPU", "TimeZmkRPU", "TimePeriodRPU", "InvReleRPU", "ReleControlRPU"},
+};
+
+#undef PAGE_TEXT
 
 } // namespace
 
@@ -65,12 +79,11 @@ RpuSettingsPage::RpuSettingsPage(RpuPageModel& model, QWidget* parent)
     tabs_->setObjectName(QStringLiteral("ReleOKPageCRPU"));
     layout->addWidget(tabs_);
     for (int o = 1; o <= 3; ++o) {
-        tabs_->addTab(BuildOutputTab(o), OutputTitle(o));
+        tabs_->addTab(BuildOutputTab(outputs_[static_cast<size_t>(o - 1)], kSpec, o), QString());
         ConnectOutput(o);
     }
-    AlignModeGroups(outputs_);
     connect(model_, &RpuPageModel::StateChanged, this, [this] { Refresh(); });
-    Refresh();
+    RetranslateUi();
 }
 
 void RpuSettingsPage::SetMessageLookup(MessageLookup lookup)
@@ -82,6 +95,16 @@ void RpuSettingsPage::SetMessageLookup(MessageLookup lookup)
 void RpuSettingsPage::RefreshTexts()
 {
     Refresh(true);
+}
+
+void RpuSettingsPage::RetranslateUi()
+{
+    for (OutputControls& controls : outputs_) {
+        RetranslateOutputTab(controls, kSpec);
+        tabs_->setTabText(controls.output - 1, OutputTitle(controls.output));
+    }
+    AlignModeGroups(outputs_);
+    RefreshTexts();
 }
 
 UnpackResult RpuSettingsPage::UnpackRpuImage(std::span<const quint32> block, ProcessEnd& end)
@@ -134,29 +157,10 @@ void RpuSettingsPage::RadioButton_ReleWorkModeRPUClick(QObject* sender)
 void RpuSettingsPage::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    else if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         AlignModeGroups(outputs_);
-}
-
-QWidget* RpuSettingsPage::BuildOutputTab(int output)
-{
-    OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
-    controls.output = output;
-
-    auto* tab = new QWidget;
-    tab->setObjectName(QLatin1String(kTabNames[static_cast<size_t>(output - 1)]));
-
-    const QString modeTitle = output == 3 ? QStringLiteral("Режим работы выхода ОК")
-                                          : QStringLiteral("Режим работы реле");
-    QGroupBox* mode = BuildModeGroup(controls, QStringLiteral("GrB_ReleWorkModeRPU%1").arg(output),
-                                     modeTitle, "RadioButton", UsableModes(), tab);
-    QGroupBox* bindings =
-        BuildBindingGroup(controls, QStringLiteral("Привязка к источникам информации (ИИ) №:"),
-                          "privrelrpu", SourceCount, 8, QStringLiteral("источник"), tab);
-    QGroupBox* events = BuildEventGroup(controls, kEventBoxes, tab);
-    QGroupBox* extras = BuildExtrasGroup(controls, kExtrasNames, tab);
-    ArrangeOutputTab(tab, mode, events, bindings, extras);
-    return tab;
 }
 
 void RpuSettingsPage::ConnectOutput(int output)

@@ -33,8 +33,11 @@ public:
     // Where the time-list texts come from; tunbox::Msg until set.
     void SetMessageLookup(MessageLookup lookup);
     // Refills every list from the catalogue and the current locale, e.g. after
-    // the language changed.
+    // the catalogue was filled for another language.
     void RefreshTexts();
+    // Sets every caption in the current language and refills the lists; runs by
+    // itself on a change of language.
+    void RetranslateUi();
 
     // Bytes 49..95 of block into the page; a bad cell goes to end (see
     // UnpackRpuImage of the model).
@@ -58,7 +61,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QWidget* BuildOutputTab(int output);
     void ConnectOutput(int output);
     void Refresh(bool refillLists = false);
 

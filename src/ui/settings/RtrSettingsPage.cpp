@@ -6,10 +6,11 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QEvent>
 #include <QComboBox>
-#include <QLabel>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -17,27 +18,39 @@ namespace tunbox {
 
 namespace {
 
-// Event boxes of an output tab: left column top to bottom, then the right one
-// (the order of RtrEvent).
-constexpr std::array<EventBoxSpec, 12> kEventBoxes = {{
-    {"AlarmEvent", "Тревога/пожар (разделы)", true, true},
-    {"BoxDamage", "Вскрытие (разделы)", false, true},
-    {"OnOffLine", "Взятие по одному/Снятие по всем ", true, true},
-    {"OnOffAllLine", "Взятие по всем/Снятие по одному", true, true},
-    {"ErrorFire", "Неисправность (разделы)", true, true},
-    {"NoConnect", "Неисправность РК (разделы)", false, true},
-    {"ErrorPower", "Неисправ. питания (разделы)", false, true},
-    {"RadioChanBlck", "Блокирование РК (оборуд-е)", true, true},
-    {"DamageCD", "Вскрытие (оборуд-е)", true, true},
-    {"SelfDamage", "Собственное вскрытие", true, true},
-    {"NoLine", "Неисп. линии связи (оборуд-е)", true, true},
-    {"PowerCD", "Неисправ. питания (оборуд-е)", true, true},
-}};
+#define PAGE_TEXT(text) QT_TRANSLATE_NOOP("tunbox::SettingsPages", text)
 
-constexpr ExtrasNames kExtrasNames = {"TimeRzmk", "TimeZmk", "TimePeriod", "InvRele",
-                                      "ReleControl"};
+const OutputTabSpec kSpec = {
+    {"Rele1TabSh", "Rele2TabSh", "OK1TabSh"},
+    "ReleWorkMode",
+    nullptr, // the entries of a mode group carry no names of their own
+    PAGE_TEXT("Режим работы реле:"),
+    PAGE_TEXT("Режим работы выхода ОК:"),
+    0x7Fu,
+    "privrele",
+    PartitionCount,
+    4,
+    PAGE_TEXT("Привязки к разделам:"),
+    PAGE_TEXT("раздел"),
+    {{
+        // The order of RtrEvent.
+        {"AlarmEvent", PAGE_TEXT("Тревога/пожар (разделы)"), true, true},
+        {"BoxDamage", PAGE_TEXT("Вскрытие (разделы)"), false, true},
+        {"OnOffLine", PAGE_TEXT("Взятие по одному/Снятие по всем "), true, true},
+        {"OnOffAllLine", PAGE_TEXT("Взятие по всем/Снятие по одному"), true, true},
+        {"ErrorFire", PAGE_TEXT("Неисправность (разделы)"), true, true},
+        {"NoConnect", PAGE_TEXT("Неисправность РК (разделы)"), false, true},
+        {"ErrorPower", PAGE_TEXT("Неисправ. питания (разделы)"), false, true},
+        {"RadioChanBlck", PAGE_TEXT("Блокирование РК (оборуд-е)"), true, true},
+        {"DamageCD", PAGE_TEXT("Вскрытие (оборуд-е)"), true, true},
+        {"SelfDamage", PAGE_TEXT("Собственное вскрытие"), true, true},
+        {"NoLine", PAGE_TEXT("Неисп. линии связи (оборуд-е)"), true, true},
+        {"PowerCD", PAGE_TEXT("Неисправ. питания (оборуд-е)"), true, true},
+    }},
+    {"TimeRzmk", "TimeZmk", "TimePeriod", "InvRele", "ReleControl"},
+};
 
-constexpr std::array<const char*, 3> kTabNames = {"Rele1TabSh", "Rele2TabSh", "OK1TabSh"};
+#undef PAGE_TEXT
 
 } // namespace
 
@@ -56,12 +69,11 @@ RtrSettingsPage::RtrSettingsPage(RtrPageModel& model, QWidget* parent)
     tabs_->setObjectName(QStringLiteral("ReleOKPageC"));
     layout->addWidget(tabs_);
     for (int o = 1; o <= 3; ++o) {
-        tabs_->addTab(BuildOutputTab(o), OutputTitle(o));
+        tabs_->addTab(BuildOutputTab(outputs_[static_cast<size_t>(o - 1)], kSpec, o), QString());
         ConnectOutput(o);
     }
-    AlignModeGroups(outputs_);
     connect(model_, &RtrPageModel::StateChanged, this, [this] { Refresh(); });
-    Refresh();
+    RetranslateUi();
 }
 
 void RtrSettingsPage::SetContextSource(std::function<UnitContext()> source)
@@ -78,6 +90,16 @@ void RtrSettingsPage::SetMessageLookup(MessageLookup lookup)
 void RtrSettingsPage::RefreshTexts()
 {
     Refresh(true);
+}
+
+void RtrSettingsPage::RetranslateUi()
+{
+    for (OutputControls& controls : outputs_) {
+        RetranslateOutputTab(controls, kSpec);
+        tabs_->setTabText(controls.output - 1, OutputTitle(controls.output));
+    }
+    AlignModeGroups(outputs_);
+    RefreshTexts();
 }
 
 UnpackResult RtrSettingsPage::UnpackReleImage(std::span<const quint32> block, ProcessEnd& end)
@@ -119,29 +141,10 @@ void RtrSettingsPage::ReleWorkMode1Click(QObject* sender)
 void RtrSettingsPage::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    else if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         AlignModeGroups(outputs_);
-}
-
-QWidget* RtrSettingsPage::BuildOutputTab(int output)
-{
-    OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
-    controls.output = output;
-
-    auto* tab = new QWidget;
-    tab->setObjectName(QLatin1String(kTabNames[static_cast<size_t>(output - 1)]));
-
-    const QString modeTitle = output == 3 ? QStringLiteral("Режим работы выхода ОК:")
-                                          : QStringLiteral("Режим работы реле:");
-    QGroupBox* mode = BuildModeGroup(controls, QStringLiteral("ReleWorkMode%1").arg(output),
-                                     modeTitle, nullptr, 0x7Fu, tab);
-    QGroupBox* bindings = BuildBindingGroup(controls, QStringLiteral("Привязки к разделам:"),
-                                            "privrele", PartitionCount, 4,
-                                            QStringLiteral("раздел"), tab);
-    QGroupBox* events = BuildEventGroup(controls, kEventBoxes, tab);
-    QGroupBox* extras = BuildExtrasGroup(controls, kExtrasNames, tab);
-    ArrangeOutputTab(tab, mode, events, bindings, extras);
-    return tab;
 }
 
 void RtrSettingsPage::ConnectOutput(int output)

@@ -37,8 +37,11 @@ public:
     // Where the time-list texts come from; tunbox::Msg until set.
     void SetMessageLookup(MessageLookup lookup);
     // Refills every list from the catalogue and the current locale, e.g. after
-    // the language changed.
+    // the catalogue was filled for another language.
     void RefreshTexts();
+    // Sets every caption in the current language and refills the lists; runs by
+    // itself on a change of language.
+    void RetranslateUi();
 
     // Bytes 0..44 of block into the page; a bad cell goes to end (see
     // UnpackReleImage of the model).
@@ -61,7 +64,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QWidget* BuildOutputTab(int output);
     void ConnectOutput(int output);
     void Refresh(bool refillLists = false);
 

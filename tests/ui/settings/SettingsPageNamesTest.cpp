@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -353,6 +354,50 @@ TEST(SettingsPageNames, BindingBoxesSitInNumberedColumns)
             }
         }
     }
+}
+
+// A translator that marks every caption of the settings pages.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (QLatin1String(context) != QLatin1String("tunbox::SettingsPages"))
+            return {};
+        return QStringLiteral("EN ") + QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(SettingsPageNames, CaptionsFollowTheLanguage)
+{
+    Host host;
+    host.rtr->Model().SetMode(2, 6);
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    QApplication::processEvents();
+
+    auto* alarm = host.rtr->findChild<QCheckBox*>(QStringLiteral("AlarmEvent2"));
+    EXPECT_EQ(alarm->text(), QStringLiteral("EN Тревога/пожар (разделы)"));
+    EXPECT_EQ(alarm->accessibleName(), alarm->text());
+    EXPECT_EQ(host.rpu->findChild<QCheckBox*>(QStringLiteral("NoLinkRPU3"))->text(),
+              QStringLiteral("EN Нет связи с ИИ"));
+    EXPECT_EQ(host.rtr->findChild<QGroupBox*>(QStringLiteral("ReleWorkMode3"))->title(),
+              QStringLiteral("EN Режим работы выхода ОК:"));
+    EXPECT_EQ(host.rpu->findChild<QRadioButton*>(QStringLiteral("RadioButton14"))->text(),
+              QStringLiteral("EN Звуковой"));
+    EXPECT_EQ(host.rtr->Tabs()->tabText(2), QStringLiteral("EN Выход ОК №1"));
+    EXPECT_EQ(host.rpu->findChild<QCheckBox*>(QStringLiteral("privrelrpu27"))->accessibleName(),
+              QStringLiteral("EN Реле №2, EN источник 7"));
+    auto* inversion = host.rtr->findChild<QComboBox*>(QStringLiteral("InvRele2"));
+    EXPECT_EQ(inversion->itemText(1), QStringLiteral("EN Да"));
+    // Time texts come from the catalogue, not from the translator.
+    EXPECT_EQ(host.rtr->findChild<QComboBox*>(QStringLiteral("TimeRzmk2"))->itemText(255),
+              QStringLiteral("пост."));
+
+    QCoreApplication::removeTranslator(&translator);
+    QApplication::processEvents();
+    EXPECT_EQ(alarm->text(), QStringLiteral("Тревога/пожар (разделы)"));
+    EXPECT_EQ(inversion->itemText(1), QStringLiteral("Да"));
 }
 
 } // namespace
