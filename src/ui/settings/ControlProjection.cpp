@@ -11,8 +11,7 @@
 
 namespace tunbox {
 
-void ShowCheck(QCheckBox* box, const CheckState& state)
-{
+void ShowCheck(QCheckBox* box, const CheckState& state) {
     box->setChecked(state.checked);
     box->setEnabled(state.enabled);
     box->setVisible(state.visible);
@@ -29,8 +28,7 @@ namespace {
 } // namespace
 
 void ShowList(QComboBox* list, ListKind& shownKind, const ListState& state, int output,
-              const MessageLookup& lookup, bool refill)
-{
+              const MessageLookup& lookup, bool refill) {
     if (refill || shownKind != state.kind) {
         QStringList items = ListTexts(state.kind, output, lookup);
         if (state.kind == ListKind::Inversion) {
@@ -45,8 +43,7 @@ void ShowList(QComboBox* list, ListKind& shownKind, const ListState& state, int 
     list->setEnabled(state.enabled);
 }
 
-void ShowMode(QButtonGroup* group, int mode)
-{
+void ShowMode(QButtonGroup* group, int mode) {
     if (QAbstractButton* button = group->button(mode)) {
         button->setChecked(true);
         return;

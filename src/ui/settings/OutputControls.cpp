@@ -44,16 +44,14 @@ constexpr std::array<const char*, 2> kControlItems = {
 
 constexpr int kControlList = 4;
 
-QString Composed(const char* prefix, int output, int index = 0)
-{
+QString Composed(const char* prefix, int output, int index = 0) {
     QString name = QLatin1String(prefix) + QString::number(output);
     if (index > 0)
         name += QString::number(index);
     return name;
 }
 
-QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent)
-{
+QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent) {
     auto* group = new QGroupBox(parent);
     group->setObjectName(Composed(spec.modeGroupPrefix, controls.output));
     auto* layout = new QVBoxLayout(group);
@@ -75,9 +73,7 @@ QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabSpec& spec, Q
 
 // Caption-less boxes, each beside its number label, in numbered columns
 // top to bottom.
-QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabSpec& spec,
-                             QWidget* parent)
-{
+QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent) {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
@@ -105,8 +101,7 @@ QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabSpec& spec
 }
 
 // Two columns of six event boxes, the left column first.
-QGroupBox* BuildEventGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent)
-{
+QGroupBox* BuildEventGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent) {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(4, 4, 4, 4);
@@ -133,9 +128,7 @@ QGroupBox* BuildEventGroup(OutputControls& controls, const OutputTabSpec& spec, 
 
 // The three time lists and the inversion list, each with its label on the left,
 // and the hidden, disabled control list.
-QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabSpec& spec,
-                            QWidget* parent)
-{
+QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent) {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(4);
@@ -169,20 +162,17 @@ QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabSpec& spec,
 
 } // namespace
 
-QString SettingsText(const char* source)
-{
+QString SettingsText(const char* source) {
     return QCoreApplication::translate(SettingsPagesContext, source);
 }
 
-QString OutputTitle(int output)
-{
-    return output == 3 ? SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Выход ОК №1"))
-                       : SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Реле №%1"))
-                             .arg(output);
+QString OutputTitle(int output) {
+    return output == 3
+               ? SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Выход ОК №1"))
+               : SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Реле №%1")).arg(output);
 }
 
-QWidget* BuildOutputTab(OutputControls& controls, const OutputTabSpec& spec, int output)
-{
+QWidget* BuildOutputTab(OutputControls& controls, const OutputTabSpec& spec, int output) {
     controls.output = output;
     auto* tab = new QWidget;
     tab->setObjectName(QLatin1String(spec.tabNames[static_cast<size_t>(output - 1)]));
@@ -209,8 +199,7 @@ QWidget* BuildOutputTab(OutputControls& controls, const OutputTabSpec& spec, int
     return tab;
 }
 
-void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec)
-{
+void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec) {
     const QString modeTitle =
         SettingsText(controls.output == 3 ? spec.okModeTitle : spec.relayModeTitle);
     controls.modeGroup->setTitle(modeTitle);
@@ -253,8 +242,7 @@ void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec)
                                                   SettingsText(kControlItems[i]));
 }
 
-void AlignModeGroups(std::array<OutputControls, 3>& outputs)
-{
+void AlignModeGroups(std::array<OutputControls, 3>& outputs) {
     int width = 0;
     for (OutputControls& controls : outputs) {
         controls.modeGroup->setMinimumWidth(0);

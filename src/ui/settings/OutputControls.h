@@ -34,17 +34,17 @@ struct EventBoxSpec {
 // What tells the output tabs of the two pages apart.
 struct OutputTabSpec {
     std::array<const char*, 3> tabNames;
-    const char* modeGroupPrefix;    // output digit appended
-    const char* modeButtonPrefix;   // output digit and m = 1..7 appended; null: unnamed
-    const char* relayModeTitle;     // outputs 1 and 2
-    const char* okModeTitle;        // output 3
-    unsigned enabledModes;          // bit m: mode m can be chosen
-    const char* bindingPrefix;      // output digit and n appended
+    const char* modeGroupPrefix;  // output digit appended
+    const char* modeButtonPrefix; // output digit and m = 1..7 appended; null: unnamed
+    const char* relayModeTitle;   // outputs 1 and 2
+    const char* okModeTitle;      // output 3
+    unsigned enabledModes;        // bit m: mode m can be chosen
+    const char* bindingPrefix;    // output digit and n appended
     int bindingCount;
-    int bindingRows;                // boxes per column
+    int bindingRows; // boxes per column
     const char* bindingTitle;
-    const char* bindingWord;        // spoken with the number: "раздел 5"
-    std::array<EventBoxSpec, 12> events; // left column top to bottom, then right
+    const char* bindingWord;                 // spoken with the number: "раздел 5"
+    std::array<EventBoxSpec, 12> events;     // left column top to bottom, then right
     std::array<const char*, 5> listPrefixes; // open, close, duration, inversion, control
 };
 
@@ -58,14 +58,13 @@ struct OutputControls {
     std::vector<QCheckBox*> bindings;    // partition or source n at [n - 1]
     std::vector<QLabel*> bindingNumbers; // the number label beside each binding box
     QGroupBox* eventGroup = nullptr;
-    std::vector<QCheckBox*> events;      // in the order of the spec's event table
+    std::vector<QCheckBox*> events; // in the order of the spec's event table
     QGroupBox* extrasGroup = nullptr;
-    std::array<QComboBox*, 5> lists{};   // open, close, duration, inversion, control
+    std::array<QComboBox*, 5> lists{}; // open, close, duration, inversion, control
     std::array<QLabel*, 5> listLabels{};
 
     // The four lists of the model in OptionList order, and which items each holds.
-    std::array<QComboBox*, OptionListCount> Lists() const
-    {
+    std::array<QComboBox*, OptionListCount> Lists() const {
         return {lists[0], lists[1], lists[2], lists[3]};
     }
     std::array<ListKind, OptionListCount> shownKinds = {ListKind::Empty, ListKind::Empty,

@@ -19,8 +19,7 @@ namespace tunbox {
 namespace {
 
 // Only "Звуковой", "Тревога" and "Специальный" can be chosen on this page.
-constexpr unsigned UsableModes()
-{
+constexpr unsigned UsableModes() {
     unsigned modes = 0;
     for (int m = 0; m < RpuModeCount; ++m)
         if (RpuModeButtonEnabled(m))
@@ -28,51 +27,53 @@ constexpr unsigned UsableModes()
     return modes;
 }
 
-#define PAGE_TEXT(text) QT_TRANSLATE_NOOP("tunbox::SettingsPages", text)
-
+// Captions are marked for the translation tools and translated when shown.
 const OutputTabSpec kSpec = {
     {"TabSheet2", "TabSheet3", "TabSheet4"},
     "GrB_ReleWorkModeRPU",
     "RadioButton",
-    PAGE_TEXT("Режим работы реле"),
-    PAGE_TEXT("Режим работы выхода ОК"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Режим работы реле"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Режим работы выхода ОК"),
     UsableModes(),
     "privrelrpu",
     SourceCount,
     8,
-    PAGE_TEXT("Привязка к источникам информации (ИИ) №:"),
-    PAGE_TEXT("источник"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Привязка к источникам информации (ИИ) №:"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "источник"),
     {{
         // The order of RpuEvent.
-        {"AlarmEventRPU", PAGE_TEXT("Тревога/пожар"), true, true},
-        {"ErrorFireRPU", PAGE_TEXT("Неисправность (пожар ИИ)"), false, true},
-        {"AhtungFireIIRPU", PAGE_TEXT("Внимание (пожар ИИ)"), true, true},
-        {"OnOfLineRPU", PAGE_TEXT("Взятие по одному из ШС/Снятие"), true, true},
-        {"OnAllLineRPU", PAGE_TEXT("Взятие по всем ШС/Снятие"), true, true},
-        {"PowerCDRPU", PAGE_TEXT("Неисправность питания ИИ"), false, true},
-        {"DamageIIRPU", PAGE_TEXT("Вскрытие ИИ"), false, true},
-        {"NoLinkRPU", PAGE_TEXT("Нет связи с ИИ"), true, true},
-        {"RadioChanBlckRPU", PAGE_TEXT("Блокирование РК"), true, true},
-        {"ErrorPowerRPU", PAGE_TEXT("Неисправность питания РПУ"), true, true},
-        {"BoxDamageRPU", PAGE_TEXT("Вскрытие РПУ"), true, true},
-        {"SelfDamageRPU", PAGE_TEXT("Собств. вскрытие"), false, false},
+        {"AlarmEventRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Тревога/пожар"), true, true},
+        {"ErrorFireRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Неисправность (пожар ИИ)"),
+         false, true},
+        {"AhtungFireIIRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Внимание (пожар ИИ)"), true,
+         true},
+        {"OnOfLineRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Взятие по одному из ШС/Снятие"),
+         true, true},
+        {"OnAllLineRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Взятие по всем ШС/Снятие"),
+         true, true},
+        {"PowerCDRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Неисправность питания ИИ"),
+         false, true},
+        {"DamageIIRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Вскрытие ИИ"), false, true},
+        {"NoLinkRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Нет связи с ИИ"), true, true},
+        {"RadioChanBlckRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Блокирование РК"), true,
+         true},
+        {"ErrorPowerRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Неисправность питания РПУ"),
+         true, true},
+        {"BoxDamageRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Вскрытие РПУ"), true, true},
+        {"SelfDamageRPU", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Собств. вскрытие"), false,
+         false},
     }},
     {"TimeRzmkRPU", "TimeZmkRPU", "TimePeriodRPU", "InvReleRPU", "ReleControlRPU"},
 };
 
-#undef PAGE_TEXT
-
 } // namespace
 
-RpuSettingsPage::RpuSettingsPage(QWidget* parent)
-    : RpuSettingsPage(*new RpuPageModel, parent)
-{
+RpuSettingsPage::RpuSettingsPage(QWidget* parent) : RpuSettingsPage(*new RpuPageModel, parent) {
     model_->setParent(this);
 }
 
 RpuSettingsPage::RpuSettingsPage(RpuPageModel& model, QWidget* parent)
-    : QWidget(parent), model_(&model), lookup_([](int id) { return Msg(id); })
-{
+    : QWidget(parent), model_(&model), lookup_([](int id) { return Msg(id); }) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     tabs_ = new QTabWidget(this);
@@ -86,19 +87,16 @@ RpuSettingsPage::RpuSettingsPage(RpuPageModel& model, QWidget* parent)
     RetranslateUi();
 }
 
-void RpuSettingsPage::SetMessageLookup(MessageLookup lookup)
-{
+void RpuSettingsPage::SetMessageLookup(MessageLookup lookup) {
     lookup_ = std::move(lookup);
     RefreshTexts();
 }
 
-void RpuSettingsPage::RefreshTexts()
-{
+void RpuSettingsPage::RefreshTexts() {
     Refresh(true);
 }
 
-void RpuSettingsPage::RetranslateUi()
-{
+void RpuSettingsPage::RetranslateUi() {
     for (OutputControls& controls : outputs_) {
         RetranslateOutputTab(controls, kSpec);
         tabs_->setTabText(controls.output - 1, OutputTitle(controls.output));
@@ -107,28 +105,23 @@ void RpuSettingsPage::RetranslateUi()
     RefreshTexts();
 }
 
-UnpackResult RpuSettingsPage::UnpackRpuImage(std::span<const quint32> block, ProcessEnd& end)
-{
+UnpackResult RpuSettingsPage::UnpackRpuImage(std::span<const quint32> block, ProcessEnd& end) {
     return model_->Unpack(block, end);
 }
 
-bool RpuSettingsPage::PackRpuImage(std::span<quint32> block) const
-{
+bool RpuSettingsPage::PackRpuImage(std::span<quint32> block) const {
     return model_->Pack(block);
 }
 
-void RpuSettingsPage::ApplyFactoryDefaults()
-{
+void RpuSettingsPage::ApplyFactoryDefaults() {
     model_->ApplyFactoryDefaults();
 }
 
-const OutputControls& RpuSettingsPage::Output(int output) const
-{
+const OutputControls& RpuSettingsPage::Output(int output) const {
     return outputs_.at(static_cast<size_t>(output - 1));
 }
 
-void RpuSettingsPage::RadioButton_ReleWorkModeRPUClick(QObject* sender)
-{
+void RpuSettingsPage::RadioButton_ReleWorkModeRPUClick(QObject* sender) {
     if (!sender)
         return;
     // The output is the digit after "RadioButton" in the sender's name; the
@@ -154,8 +147,7 @@ void RpuSettingsPage::RadioButton_ReleWorkModeRPUClick(QObject* sender)
     }
 }
 
-void RpuSettingsPage::changeEvent(QEvent* event)
-{
+void RpuSettingsPage::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         RetranslateUi();
@@ -163,8 +155,7 @@ void RpuSettingsPage::changeEvent(QEvent* event)
         AlignModeGroups(outputs_);
 }
 
-void RpuSettingsPage::ConnectOutput(int output)
-{
+void RpuSettingsPage::ConnectOutput(int output) {
     const OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
     // A click on the button already checked is no change of mode and keeps the
     // output's other settings; the rule runs only when the mode changes.
@@ -197,8 +188,7 @@ void RpuSettingsPage::ConnectOutput(int output)
     }
 }
 
-void RpuSettingsPage::Refresh(bool refillLists)
-{
+void RpuSettingsPage::Refresh(bool refillLists) {
     for (OutputControls& controls : outputs_) {
         const RpuOutputState& state = model_->State().Output(controls.output);
         ShowMode(controls.modeButtons, state.mode);

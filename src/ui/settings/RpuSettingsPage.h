@@ -21,7 +21,7 @@ namespace tunbox {
 // this page read nothing outside it, so it needs no unit context.
 class RpuSettingsPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     // A page with its own model.
     explicit RpuSettingsPage(QWidget* parent = nullptr);
     // A page showing model, which must outlive the page.
@@ -51,16 +51,16 @@ public:
     QTabWidget* Tabs() const { return tabs_; }
     const OutputControls& Output(int output) const;
 
-public slots:
+  public slots:
     // The mode rule for the output whose buttons the sender belongs to
     // (RadioButton<o><m>) and the first checked button of that output; a sender
     // of no output, or no checked button, does nothing.
     void RadioButton_ReleWorkModeRPUClick(QObject* sender);
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void ConnectOutput(int output);
     void Refresh(bool refillLists = false);
 

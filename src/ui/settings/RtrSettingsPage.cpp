@@ -18,51 +18,57 @@ namespace tunbox {
 
 namespace {
 
-#define PAGE_TEXT(text) QT_TRANSLATE_NOOP("tunbox::SettingsPages", text)
-
+// Captions are marked for the translation tools and translated when shown.
 const OutputTabSpec kSpec = {
     {"Rele1TabSh", "Rele2TabSh", "OK1TabSh"},
     "ReleWorkMode",
     nullptr, // the entries of a mode group carry no names of their own
-    PAGE_TEXT("Режим работы реле:"),
-    PAGE_TEXT("Режим работы выхода ОК:"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Режим работы реле:"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Режим работы выхода ОК:"),
     0x7Fu,
     "privrele",
     PartitionCount,
     4,
-    PAGE_TEXT("Привязки к разделам:"),
-    PAGE_TEXT("раздел"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Привязки к разделам:"),
+    QT_TRANSLATE_NOOP("tunbox::SettingsPages", "раздел"),
     {{
         // The order of RtrEvent.
-        {"AlarmEvent", PAGE_TEXT("Тревога/пожар (разделы)"), true, true},
-        {"BoxDamage", PAGE_TEXT("Вскрытие (разделы)"), false, true},
-        {"OnOffLine", PAGE_TEXT("Взятие по одному/Снятие по всем "), true, true},
-        {"OnOffAllLine", PAGE_TEXT("Взятие по всем/Снятие по одному"), true, true},
-        {"ErrorFire", PAGE_TEXT("Неисправность (разделы)"), true, true},
-        {"NoConnect", PAGE_TEXT("Неисправность РК (разделы)"), false, true},
-        {"ErrorPower", PAGE_TEXT("Неисправ. питания (разделы)"), false, true},
-        {"RadioChanBlck", PAGE_TEXT("Блокирование РК (оборуд-е)"), true, true},
-        {"DamageCD", PAGE_TEXT("Вскрытие (оборуд-е)"), true, true},
-        {"SelfDamage", PAGE_TEXT("Собственное вскрытие"), true, true},
-        {"NoLine", PAGE_TEXT("Неисп. линии связи (оборуд-е)"), true, true},
-        {"PowerCD", PAGE_TEXT("Неисправ. питания (оборуд-е)"), true, true},
+        {"AlarmEvent", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Тревога/пожар (разделы)"), true,
+         true},
+        {"BoxDamage", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Вскрытие (разделы)"), false,
+         true},
+        {"OnOffLine",
+         QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Взятие по одному/Снятие по всем "), true,
+         true},
+        {"OnOffAllLine",
+         QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Взятие по всем/Снятие по одному"), true, true},
+        {"ErrorFire", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Неисправность (разделы)"), true,
+         true},
+        {"NoConnect", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Неисправность РК (разделы)"),
+         false, true},
+        {"ErrorPower", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Неисправ. питания (разделы)"),
+         false, true},
+        {"RadioChanBlck", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Блокирование РК (оборуд-е)"),
+         true, true},
+        {"DamageCD", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Вскрытие (оборуд-е)"), true, true},
+        {"SelfDamage", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Собственное вскрытие"), true,
+         true},
+        {"NoLine", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Неисп. линии связи (оборуд-е)"),
+         true, true},
+        {"PowerCD", QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Неисправ. питания (оборуд-е)"),
+         true, true},
     }},
     {"TimeRzmk", "TimeZmk", "TimePeriod", "InvRele", "ReleControl"},
 };
 
-#undef PAGE_TEXT
-
 } // namespace
 
-RtrSettingsPage::RtrSettingsPage(QWidget* parent)
-    : RtrSettingsPage(*new RtrPageModel, parent)
-{
+RtrSettingsPage::RtrSettingsPage(QWidget* parent) : RtrSettingsPage(*new RtrPageModel, parent) {
     model_->setParent(this);
 }
 
 RtrSettingsPage::RtrSettingsPage(RtrPageModel& model, QWidget* parent)
-    : QWidget(parent), model_(&model), lookup_([](int id) { return Msg(id); })
-{
+    : QWidget(parent), model_(&model), lookup_([](int id) { return Msg(id); }) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     tabs_ = new QTabWidget(this);
@@ -76,24 +82,20 @@ RtrSettingsPage::RtrSettingsPage(RtrPageModel& model, QWidget* parent)
     RetranslateUi();
 }
 
-void RtrSettingsPage::SetContextSource(std::function<UnitContext()> source)
-{
+void RtrSettingsPage::SetContextSource(std::function<UnitContext()> source) {
     model_->SetContextSource(std::move(source));
 }
 
-void RtrSettingsPage::SetMessageLookup(MessageLookup lookup)
-{
+void RtrSettingsPage::SetMessageLookup(MessageLookup lookup) {
     lookup_ = std::move(lookup);
     RefreshTexts();
 }
 
-void RtrSettingsPage::RefreshTexts()
-{
+void RtrSettingsPage::RefreshTexts() {
     Refresh(true);
 }
 
-void RtrSettingsPage::RetranslateUi()
-{
+void RtrSettingsPage::RetranslateUi() {
     for (OutputControls& controls : outputs_) {
         RetranslateOutputTab(controls, kSpec);
         tabs_->setTabText(controls.output - 1, OutputTitle(controls.output));
@@ -102,28 +104,23 @@ void RtrSettingsPage::RetranslateUi()
     RefreshTexts();
 }
 
-UnpackResult RtrSettingsPage::UnpackReleImage(std::span<const quint32> block, ProcessEnd& end)
-{
+UnpackResult RtrSettingsPage::UnpackReleImage(std::span<const quint32> block, ProcessEnd& end) {
     return model_->Unpack(block, end);
 }
 
-bool RtrSettingsPage::PackReleImage(std::span<quint32> block) const
-{
+bool RtrSettingsPage::PackReleImage(std::span<quint32> block) const {
     return model_->Pack(block);
 }
 
-void RtrSettingsPage::ApplyFactoryDefaults()
-{
+void RtrSettingsPage::ApplyFactoryDefaults() {
     model_->ApplyFactoryDefaults();
 }
 
-const OutputControls& RtrSettingsPage::Output(int output) const
-{
+const OutputControls& RtrSettingsPage::Output(int output) const {
     return outputs_.at(static_cast<size_t>(output - 1));
 }
 
-void RtrSettingsPage::ReleWorkMode1Click(QObject* sender)
-{
+void RtrSettingsPage::ReleWorkMode1Click(QObject* sender) {
     if (!sender)
         return;
     for (const OutputControls& controls : outputs_) {
@@ -138,8 +135,7 @@ void RtrSettingsPage::ReleWorkMode1Click(QObject* sender)
     }
 }
 
-void RtrSettingsPage::changeEvent(QEvent* event)
-{
+void RtrSettingsPage::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         RetranslateUi();
@@ -147,8 +143,7 @@ void RtrSettingsPage::changeEvent(QEvent* event)
         AlignModeGroups(outputs_);
 }
 
-void RtrSettingsPage::ConnectOutput(int output)
-{
+void RtrSettingsPage::ConnectOutput(int output) {
     const OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
     // A click on the entry already selected is no change of mode and keeps the
     // output's other settings; the rule runs only when the entry changes.
@@ -180,8 +175,7 @@ void RtrSettingsPage::ConnectOutput(int output)
     }
 }
 
-void RtrSettingsPage::Refresh(bool refillLists)
-{
+void RtrSettingsPage::Refresh(bool refillLists) {
     for (OutputControls& controls : outputs_) {
         const RtrOutputState& state = model_->State().Output(controls.output);
         ShowMode(controls.modeButtons, state.mode);

@@ -22,7 +22,7 @@ namespace tunbox {
 // from it after every change.
 class RtrSettingsPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     // A page with its own model.
     explicit RtrSettingsPage(QWidget* parent = nullptr);
     // A page showing model, which must outlive the page.
@@ -55,15 +55,15 @@ public:
     QTabWidget* Tabs() const { return tabs_; }
     const OutputControls& Output(int output) const;
 
-public slots:
+  public slots:
     // The mode rule for the radio group sender (ReleWorkMode1..3) and the entry
     // it has selected; any other sender, or no selected entry, does nothing.
     void ReleWorkMode1Click(QObject* sender);
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void ConnectOutput(int output);
     void Refresh(bool refillLists = false);
 

@@ -16,8 +16,7 @@
 #include <vector>
 
 // Readable failure messages for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
+inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
@@ -25,8 +24,7 @@ namespace tunbox::pagetest {
 
 // Clicks the indicator of a check box or radio button with the mouse: the middle
 // of a stretched button may lie beyond its text, where a click does nothing.
-inline void ClickIndicator(QAbstractButton* button)
-{
+inline void ClickIndicator(QAbstractButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
     const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
@@ -36,8 +34,7 @@ inline void ClickIndicator(QAbstractButton* button)
 }
 
 // The items of a list as texts.
-inline QStringList Items(const QComboBox* list)
-{
+inline QStringList Items(const QComboBox* list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
@@ -45,18 +42,18 @@ inline QStringList Items(const QComboBox* list)
 }
 
 // What every named control of page shows, one line each, to compare two states.
-inline std::vector<std::string> Snapshot(const QWidget* page)
-{
+inline std::vector<std::string> Snapshot(const QWidget* page) {
     std::vector<std::string> lines;
     for (const QWidget* w : page->findChildren<QWidget*>()) {
         QString name = w->objectName();
         if (name.isEmpty() && qobject_cast<const QRadioButton*>(w))
-            name = w->parentWidget()->objectName() + u'/' + qobject_cast<const QRadioButton*>(w)->text();
+            name = w->parentWidget()->objectName() + u'/' +
+                   qobject_cast<const QRadioButton*>(w)->text();
         if (name.isEmpty() || name.startsWith(u"qt_"))
             continue;
         QString line = name + QStringLiteral(" enabled=%1 shown=%2")
-                                              .arg(w->isEnabled())
-                                              .arg(w->isVisibleTo(w->parentWidget()));
+                                  .arg(w->isEnabled())
+                                  .arg(w->isVisibleTo(w->parentWidget()));
         if (auto* b = qobject_cast<const QAbstractButton*>(w))
             line += QStringLiteral(" checked=%1").arg(b->isChecked());
         if (auto* l = qobject_cast<const QComboBox*>(w))

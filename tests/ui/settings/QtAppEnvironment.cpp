@@ -15,9 +15,8 @@
 namespace {
 
 class QtAppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
+  public:
+    void SetUp() override {
         app_ = std::make_unique<QApplication>(argc_, argv_);
         // The main window shows its pages in this font; layouts are judged in it.
         QFont font(QStringLiteral("DejaVu Sans"));
@@ -29,7 +28,7 @@ public:
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     int argc_ = 1;
     char name_[32] = "tunbox_settings_pages_tests";
     char* argv_[2] = {name_, nullptr};

@@ -16,9 +16,7 @@
 
 namespace {
 
-template <typename Page>
-void RenderTabs(Page& page, const QString& folder, const QString& stem)
-{
+template <typename Page> void RenderTabs(Page& page, const QString& folder, const QString& stem) {
     for (int i = 0; i < page.Tabs()->count(); ++i) {
         page.Tabs()->setCurrentIndex(i);
         const QString file = QStringLiteral("%1/%2-%3.png").arg(folder, stem).arg(i + 1);
@@ -27,9 +25,7 @@ void RenderTabs(Page& page, const QString& folder, const QString& stem)
     }
 }
 
-template <typename Page>
-void RenderStates(Page& page, const QString& folder, const QString& name)
-{
+template <typename Page> void RenderStates(Page& page, const QString& folder, const QString& name) {
     page.resize(654, 517);
     page.show();
     std::printf("%s size hint %dx%d\n", qPrintable(name), page.sizeHint().width(),
@@ -41,8 +37,7 @@ void RenderStates(Page& page, const QString& folder, const QString& name)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11); // the main window's font

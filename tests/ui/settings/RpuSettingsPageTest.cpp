@@ -24,47 +24,40 @@ using pagetest::Items;
 using pagetest::Snapshot;
 
 const char* const kEventPrefixes[] = {
-    "AlarmEventRPU", "ErrorFireRPU", "AhtungFireIIRPU",  "OnOfLineRPU",
-    "OnAllLineRPU",  "PowerCDRPU",   "DamageIIRPU",      "NoLinkRPU",
-    "RadioChanBlckRPU", "ErrorPowerRPU", "BoxDamageRPU", "SelfDamageRPU",
+    "AlarmEventRPU",    "ErrorFireRPU",  "AhtungFireIIRPU", "OnOfLineRPU",
+    "OnAllLineRPU",     "PowerCDRPU",    "DamageIIRPU",     "NoLinkRPU",
+    "RadioChanBlckRPU", "ErrorPowerRPU", "BoxDamageRPU",    "SelfDamageRPU",
 };
 
 class RpuPageTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         page.resize(654, 517);
         page.show();
     }
 
-    template <typename T> T* Find(const QString& name)
-    {
+    template <typename T> T* Find(const QString& name) {
         T* found = page.findChild<T*>(name);
         EXPECT_NE(found, nullptr) << qPrintable(name);
         return found;
     }
-    QCheckBox* Box(const char* prefix, int o, int n = 0)
-    {
-        return Find<QCheckBox>(QString::fromLatin1(prefix) + QString::number(o)
-                               + (n ? QString::number(n) : QString()));
+    QCheckBox* Box(const char* prefix, int o, int n = 0) {
+        return Find<QCheckBox>(QString::fromLatin1(prefix) + QString::number(o) +
+                               (n ? QString::number(n) : QString()));
     }
-    QComboBox* List(const char* prefix, int o)
-    {
+    QComboBox* List(const char* prefix, int o) {
         return Find<QComboBox>(QString::fromLatin1(prefix) + QString::number(o));
     }
-    QRadioButton* Button(int o, int m)
-    {
+    QRadioButton* Button(int o, int m) {
         return Find<QRadioButton>(QStringLiteral("RadioButton%1%2").arg(o).arg(m));
     }
     // A user's click on mode button m (1..7) of output o, on the tab of its output.
-    void ClickButton(int o, int m)
-    {
+    void ClickButton(int o, int m) {
         page.Tabs()->setCurrentIndex(o - 1);
         QApplication::processEvents();
         ClickIndicator(Button(o, m));
     }
-    void ChooseNext(QComboBox* list)
-    {
+    void ChooseNext(QComboBox* list) {
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
     }
@@ -85,21 +78,43 @@ struct ModeCase {
     ListView open, close, duration, inversion;
 };
 
-TEST_F(RpuPageTest, ClickingAModeButtonAppliesItsRuleToTheWidgets)
-{
+TEST_F(RpuPageTest, ClickingAModeButtonAppliesItsRuleToTheWidgets) {
     const std::set<std::string> specialEnabled = {
-        "AlarmEventRPU", "ErrorFireRPU", "AhtungFireIIRPU", "PowerCDRPU",   "DamageIIRPU",
-        "NoLinkRPU",     "RadioChanBlckRPU", "ErrorPowerRPU", "BoxDamageRPU", "SelfDamageRPU"};
+        "AlarmEventRPU", "ErrorFireRPU",     "AhtungFireIIRPU", "PowerCDRPU",   "DamageIIRPU",
+        "NoLinkRPU",     "RadioChanBlckRPU", "ErrorPowerRPU",   "BoxDamageRPU", "SelfDamageRPU"};
     const ModeCase cases[] = {
-        {3, 7, {"AlarmEventRPU"}, specialEnabled,
-         {0, "---", true}, {0, "---/ 1 c.", true}, {0, "---", true}, {0, "Нет ", true}},
-        {3, 4, {"AlarmEventRPU"}, {},
-         {255, "пост./ 1 c.", false}, {0, "---/ 1 c.", false}, {24, "2 мин.", true},
+        {3,
+         7,
+         {"AlarmEventRPU"},
+         specialEnabled,
+         {0, "---", true},
+         {0, "---/ 1 c.", true},
+         {0, "---", true},
+         {0, "Нет ", true}},
+        {3,
+         4,
+         {"AlarmEventRPU"},
+         {},
+         {255, "пост./ 1 c.", false},
+         {0, "---/ 1 c.", false},
+         {24, "2 мин.", true},
          {1, "Да", false}},
-        {1, 4, {"AlarmEventRPU"}, {},
-         {255, "пост.", false}, {0, "---", false}, {0, "---", true}, {1, "Да", false}},
-        {2, 5, {"AlarmEventRPU"}, {},
-         {255, "пост.", false}, {0, "---", false}, {0, "---", false}, {0, "Нет ", false}},
+        {1,
+         4,
+         {"AlarmEventRPU"},
+         {},
+         {255, "пост.", false},
+         {0, "---", false},
+         {0, "---", true},
+         {1, "Да", false}},
+        {2,
+         5,
+         {"AlarmEventRPU"},
+         {},
+         {255, "пост.", false},
+         {0, "---", false},
+         {0, "---", false},
+         {0, "Нет ", false}},
     };
     for (const ModeCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "output " << c.output << " button " << c.button);
@@ -116,7 +131,9 @@ TEST_F(RpuPageTest, ClickingAModeButtonAppliesItsRuleToTheWidgets)
         }
         EXPECT_FALSE(Box("SelfDamageRPU", c.output)->isVisibleTo(&page));
         const std::array<std::pair<const char*, ListView>, 4> lists = {{
-            {"TimeRzmkRPU", c.open}, {"TimeZmkRPU", c.close}, {"TimePeriodRPU", c.duration},
+            {"TimeRzmkRPU", c.open},
+            {"TimeZmkRPU", c.close},
+            {"TimePeriodRPU", c.duration},
             {"InvReleRPU", c.inversion},
         }};
         for (const auto& [prefix, view] : lists) {
@@ -132,8 +149,7 @@ TEST_F(RpuPageTest, ClickingAModeButtonAppliesItsRuleToTheWidgets)
     }
 }
 
-TEST_F(RpuPageTest, ButtonsTheUserCannotChooseRefuseTheClick)
-{
+TEST_F(RpuPageTest, ButtonsTheUserCannotChooseRefuseTheClick) {
     page.Tabs()->setCurrentIndex(1);
     const auto before = Snapshot(&page);
     for (int m : {1, 2, 3, 6}) {
@@ -144,8 +160,7 @@ TEST_F(RpuPageTest, ButtonsTheUserCannotChooseRefuseTheClick)
     EXPECT_EQ(Snapshot(&page), before);
 }
 
-TEST_F(RpuPageTest, HandlerWithoutACheckedButtonOrOutputChangesNothing)
-{
+TEST_F(RpuPageTest, HandlerWithoutACheckedButtonOrOutputChangesNothing) {
     ClickButton(1, 7);
     const RpuPageState state = page.Model().State();
     const auto shown = Snapshot(&page);
@@ -159,8 +174,7 @@ TEST_F(RpuPageTest, HandlerWithoutACheckedButtonOrOutputChangesNothing)
     EXPECT_EQ(Snapshot(&page), shown);
 }
 
-TEST_F(RpuPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce)
-{
+TEST_F(RpuPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce) {
     for (int o = 1; o <= 3; ++o) {
         for (int m : {4, 5, 7}) {
             ClickButton(o, m);
@@ -174,8 +188,7 @@ TEST_F(RpuPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce)
     }
 }
 
-TEST_F(RpuPageTest, ButtonCheckedByCodeIsTheModeEvenWithoutARule)
-{
+TEST_F(RpuPageTest, ButtonCheckedByCodeIsTheModeEvenWithoutARule) {
     // Code may check a button the user cannot; the handler then records that mode
     // (which has no rule) and packing stores it.
     ClickButton(3, 5);
@@ -192,8 +205,7 @@ TEST_F(RpuPageTest, ButtonCheckedByCodeIsTheModeEvenWithoutARule)
     EXPECT_EQ(block[95], 2u);
 }
 
-TEST_F(RpuPageTest, ModeChangeKeepsSourcesAndDiscardsEventChoices)
-{
+TEST_F(RpuPageTest, ModeChangeKeepsSourcesAndDiscardsEventChoices) {
     ClickButton(1, 7);
     ClickIndicator(Box("privrelrpu", 1, 12));
     ClickIndicator(Box("NoLinkRPU", 1));
@@ -211,8 +223,7 @@ TEST_F(RpuPageTest, ModeChangeKeepsSourcesAndDiscardsEventChoices)
     EXPECT_EQ(block[55], 16u); // source 12 = second source of byte 55, output 1: bit 4
 }
 
-TEST_F(RpuPageTest, UserActsReachTheModelAndThePackedBlock)
-{
+TEST_F(RpuPageTest, UserActsReachTheModelAndThePackedBlock) {
     ClickButton(2, 7);
     struct Case {
         const char* prefix;
@@ -251,9 +262,9 @@ TEST_F(RpuPageTest, UserActsReachTheModelAndThePackedBlock)
     EXPECT_EQ(block[50], 2u);  // source 1, output 2: bit 1
     EXPECT_EQ(block[73], 32u); // source 48, output 2: bit 5
     EXPECT_EQ(block[83], 2u);
-    EXPECT_EQ(block[87], 1u);  // close time of output 2
-    EXPECT_EQ(block[88], 2u);  // open time
-    EXPECT_EQ(block[89], 1u);  // duration
+    EXPECT_EQ(block[87], 1u); // close time of output 2
+    EXPECT_EQ(block[88], 2u); // open time
+    EXPECT_EQ(block[89], 1u); // duration
     EXPECT_EQ(block[94], 7u);
     EXPECT_EQ(block[49], 0x55u);
 
@@ -263,8 +274,7 @@ TEST_F(RpuPageTest, UserActsReachTheModelAndThePackedBlock)
     EXPECT_FALSE(page.Model().State().Output(2).Event(RpuEvent::OnOfLineRPU).checked);
 }
 
-TEST_F(RpuPageTest, FactoryDefaultsShowInTheWidgets)
-{
+TEST_F(RpuPageTest, FactoryDefaultsShowInTheWidgets) {
     ClickButton(1, 7);
     ClickIndicator(Box("privrelrpu", 1, 3));
     page.ApplyFactoryDefaults();
@@ -288,15 +298,17 @@ TEST_F(RpuPageTest, FactoryDefaultsShowInTheWidgets)
         EXPECT_EQ(block[static_cast<size_t>(b)], 0u) << b;
 }
 
-TEST_F(RpuPageTest, ListTextsFollowTheCatalogueWhenRefreshed)
-{
+TEST_F(RpuPageTest, ListTextsFollowTheCatalogueWhenRefreshed) {
     ClickButton(1, 7);
     ASSERT_EQ(List("TimePeriodRPU", 1)->itemText(12), QStringLiteral("1 мин."));
     page.SetMessageLookup([](int id) {
         switch (id) {
-        case 10074: return QStringLiteral("%d min");
-        case 10078: return QStringLiteral("%.1f s");
-        default: return QStringLiteral("#%1").arg(id);
+        case 10074:
+            return QStringLiteral("%d min");
+        case 10078:
+            return QStringLiteral("%.1f s");
+        default:
+            return QStringLiteral("#%1").arg(id);
         }
     });
     EXPECT_EQ(List("TimePeriodRPU", 1)->itemText(12), QStringLiteral("1 min"));

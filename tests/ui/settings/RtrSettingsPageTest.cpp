@@ -27,41 +27,35 @@ using pagetest::Items;
 using pagetest::Snapshot;
 
 const char* const kEventPrefixes[] = {
-    "AlarmEvent",    "BoxDamage", "OnOffLine",  "OnOffAllLine", "ErrorFire", "NoConnect",
-    "ErrorPower",    "RadioChanBlck", "DamageCD", "SelfDamage", "NoLine",    "PowerCD",
+    "AlarmEvent", "BoxDamage",     "OnOffLine", "OnOffAllLine", "ErrorFire", "NoConnect",
+    "ErrorPower", "RadioChanBlck", "DamageCD",  "SelfDamage",   "NoLine",    "PowerCD",
 };
 
 class RtrPageTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         page.resize(654, 517);
         page.show();
     }
 
-    template <typename T> T* Find(const QString& name)
-    {
+    template <typename T> T* Find(const QString& name) {
         T* found = page.findChild<T*>(name);
         EXPECT_NE(found, nullptr) << qPrintable(name);
         return found;
     }
-    QCheckBox* Box(const char* prefix, int o, int n = 0)
-    {
-        return Find<QCheckBox>(QString::fromLatin1(prefix) + QString::number(o)
-                               + (n ? QString::number(n) : QString()));
+    QCheckBox* Box(const char* prefix, int o, int n = 0) {
+        return Find<QCheckBox>(QString::fromLatin1(prefix) + QString::number(o) +
+                               (n ? QString::number(n) : QString()));
     }
-    QComboBox* List(const char* prefix, int o)
-    {
+    QComboBox* List(const char* prefix, int o) {
         return Find<QComboBox>(QString::fromLatin1(prefix) + QString::number(o));
     }
-    QAbstractButton* ModeItem(int o, int mode)
-    {
+    QAbstractButton* ModeItem(int o, int mode) {
         auto* group = Find<QGroupBox>(QStringLiteral("ReleWorkMode%1").arg(o));
         return group->findChild<QButtonGroup*>()->button(mode);
     }
     // A user's click on a mode entry, on the tab of its output.
-    void ClickMode(int o, int mode)
-    {
+    void ClickMode(int o, int mode) {
         page.Tabs()->setCurrentIndex(o - 1);
         QApplication::processEvents();
         ClickIndicator(ModeItem(o, mode));
@@ -87,38 +81,86 @@ struct ModeCase {
     ListView open, close, duration, inversion;
 };
 
-TEST_F(RtrPageTest, ClickingAModeAppliesItsRuleToTheWidgets)
-{
-    const std::set<std::string> nineEditable = {"AlarmEvent", "OnOffLine", "OnOffAllLine",
+TEST_F(RtrPageTest, ClickingAModeAppliesItsRuleToTheWidgets) {
+    const std::set<std::string> nineEditable = {"AlarmEvent", "OnOffLine",     "OnOffAllLine",
                                                 "ErrorFire",  "RadioChanBlck", "DamageCD",
-                                                "SelfDamage", "NoLine",    "PowerCD"};
+                                                "SelfDamage", "NoLine",        "PowerCD"};
     const UnitContext noUnit{};
     const UnitContext demo{true, -1, false};
     const UnitContext repeaterWithRtr{false, 0, true};
     const UnitContext repeaterWithRpu{false, 0, false};
     const ModeCase cases[] = {
-        {2, 6, noUnit, {}, nineEditable,
-         {0, "---", true, 256}, {0, "---", true, 256}, {0, "---", true, 256}, {0, "Нет ", true, 2}},
-        {1, 5, noUnit, {"OnOffLine"}, {},
-         {0, "---", false, 256}, {20, "10,0 с.", false, 256}, {0, "---", false, 256},
+        {2,
+         6,
+         noUnit,
+         {},
+         nineEditable,
+         {0, "---", true, 256},
+         {0, "---", true, 256},
+         {0, "---", true, 256},
+         {0, "Нет ", true, 2}},
+        {1,
+         5,
+         noUnit,
+         {"OnOffLine"},
+         {},
+         {0, "---", false, 256},
+         {20, "10,0 с.", false, 256},
+         {0, "---", false, 256},
          {0, "Нет ", false, 2}},
-        {1, 1, noUnit, {"AlarmEvent", "OnOffAllLine"}, {},
-         {1, "0,5 с.", false, 256}, {1, "0,5 с.", false, 256}, {255, "пост.", false, 256},
+        {1,
+         1,
+         noUnit,
+         {"AlarmEvent", "OnOffAllLine"},
+         {},
+         {1, "0,5 с.", false, 256},
+         {1, "0,5 с.", false, 256},
+         {255, "пост.", false, 256},
          {0, "Нет ", false, 2}},
-        {3, 2, noUnit, {"OnOffAllLine"}, {},
-         {0, "---", false, 256}, {255, "пост.", false, 256}, {0, "---", false, 256},
+        {3,
+         2,
+         noUnit,
+         {"OnOffAllLine"},
+         {},
+         {0, "---", false, 256},
+         {255, "пост.", false, 256},
+         {0, "---", false, 256},
          {0, "Нет ", false, 2}},
-        {3, 4, noUnit, {"AlarmEvent"}, {},
-         {255, "пост./ 1 c.", false, 256}, {0, "---/ 1 c.", false, 256}, {0, "---", false, 256},
+        {3,
+         4,
+         noUnit,
+         {"AlarmEvent"},
+         {},
+         {255, "пост./ 1 c.", false, 256},
+         {0, "---/ 1 c.", false, 256},
+         {0, "---", false, 256},
          {0, "Нет ", false, 2}},
-        {3, 3, demo, {"AlarmEvent"}, {},
-         {255, "пост./ 1 c.", false, 256}, {0, "---/ 1 c.", false, 256},
-         {0, "10 мин.", true, 246}, {1, "Да", false, 2}},
-        {2, 3, repeaterWithRtr, {"AlarmEvent"}, {},
-         {255, "пост.", false, 256}, {0, "---", false, 256}, {0, "10 мин.", true, 246},
+        {3,
+         3,
+         demo,
+         {"AlarmEvent"},
+         {},
+         {255, "пост./ 1 c.", false, 256},
+         {0, "---/ 1 c.", false, 256},
+         {0, "10 мин.", true, 246},
          {1, "Да", false, 2}},
-        {2, 3, repeaterWithRpu, {"AlarmEvent"}, {},
-         {255, "пост.", false, 256}, {0, "---", false, 256}, {-1, "", false, 246},
+        {2,
+         3,
+         repeaterWithRtr,
+         {"AlarmEvent"},
+         {},
+         {255, "пост.", false, 256},
+         {0, "---", false, 256},
+         {0, "10 мин.", true, 246},
+         {1, "Да", false, 2}},
+        {2,
+         3,
+         repeaterWithRpu,
+         {"AlarmEvent"},
+         {},
+         {255, "пост.", false, 256},
+         {0, "---", false, 256},
+         {-1, "", false, 246},
          {1, "Да", false, 2}},
     };
     for (const ModeCase& c : cases) {
@@ -135,7 +177,9 @@ TEST_F(RtrPageTest, ClickingAModeAppliesItsRuleToTheWidgets)
             EXPECT_EQ(box->isEnabled(), c.enabled.count(prefix) == 1) << prefix;
         }
         const std::array<std::pair<const char*, ListView>, 4> lists = {{
-            {"TimeRzmk", c.open}, {"TimeZmk", c.close}, {"TimePeriod", c.duration},
+            {"TimeRzmk", c.open},
+            {"TimeZmk", c.close},
+            {"TimePeriod", c.duration},
             {"InvRele", c.inversion},
         }};
         for (const auto& [prefix, view] : lists) {
@@ -148,8 +192,7 @@ TEST_F(RtrPageTest, ClickingAModeAppliesItsRuleToTheWidgets)
     }
 }
 
-TEST_F(RtrPageTest, ListsHoldTheTimeTextsOfTheirOutput)
-{
+TEST_F(RtrPageTest, ListsHoldTheTimeTextsOfTheirOutput) {
     ClickMode(3, 6);
     ClickMode(1, 6);
     const QStringList open3 = Items(List("TimeRzmk", 3));
@@ -178,8 +221,7 @@ TEST_F(RtrPageTest, ListsHoldTheTimeTextsOfTheirOutput)
     EXPECT_EQ(Items(List("TimePeriod", 1)), duration);
 }
 
-TEST_F(RtrPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce)
-{
+TEST_F(RtrPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce) {
     for (int o = 1; o <= 3; ++o) {
         // Each click changes the mode (the page starts at entry 0), so each runs the rule.
         for (int mode : {1, 2, 3, 4, 5, 6, 0}) {
@@ -187,15 +229,15 @@ TEST_F(RtrPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce)
             ASSERT_EQ(page.Model().State().Output(o).mode, mode);
             const RtrPageState once = page.Model().State();
             const auto shownOnce = Snapshot(&page);
-            page.ReleWorkMode1Click(page.findChild<QGroupBox*>(QStringLiteral("ReleWorkMode%1").arg(o)));
+            page.ReleWorkMode1Click(
+                page.findChild<QGroupBox*>(QStringLiteral("ReleWorkMode%1").arg(o)));
             EXPECT_EQ(page.Model().State(), once) << o << " " << mode;
             EXPECT_EQ(Snapshot(&page), shownOnce) << o << " " << mode;
         }
     }
 }
 
-TEST_F(RtrPageTest, HandlerIgnoresSendersThatAreNoModeGroup)
-{
+TEST_F(RtrPageTest, HandlerIgnoresSendersThatAreNoModeGroup) {
     ClickMode(2, 6);
     ClickIndicator(Box("SelfDamage", 2));
     const RtrPageState before = page.Model().State();
@@ -209,8 +251,7 @@ TEST_F(RtrPageTest, HandlerIgnoresSendersThatAreNoModeGroup)
     EXPECT_EQ(Snapshot(&page), shown);
 }
 
-TEST_F(RtrPageTest, ChangingTheModeDiscardsEarlierChoicesButReclickingKeepsThem)
-{
+TEST_F(RtrPageTest, ChangingTheModeDiscardsEarlierChoicesButReclickingKeepsThem) {
     ClickMode(2, 6);
     ClickIndicator(Box("SelfDamage", 2));
     QComboBox* open = List("TimeRzmk", 2);
@@ -232,8 +273,7 @@ TEST_F(RtrPageTest, ChangingTheModeDiscardsEarlierChoicesButReclickingKeepsThem)
     EXPECT_EQ(open->currentIndex(), 0);
 }
 
-TEST_F(RtrPageTest, UserActsReachTheModelAndThePackedBlock)
-{
+TEST_F(RtrPageTest, UserActsReachTheModelAndThePackedBlock) {
     // Relay 2 in "Специальный": every editable event box, clicked on, lands in its byte.
     ClickMode(2, 6);
     struct Case {
@@ -285,8 +325,7 @@ TEST_F(RtrPageTest, UserActsReachTheModelAndThePackedBlock)
     EXPECT_FALSE(page.Model().State().Output(2).Event(RtrEvent::BoxDamage).checked);
 }
 
-TEST_F(RtrPageTest, FactoryDefaultsShowInTheWidgetsAndPackAsDefaults)
-{
+TEST_F(RtrPageTest, FactoryDefaultsShowInTheWidgetsAndPackAsDefaults) {
     page.ApplyFactoryDefaults();
     EXPECT_TRUE(ModeItem(1, 6)->isChecked());
     EXPECT_TRUE(ModeItem(2, 6)->isChecked());
@@ -302,7 +341,8 @@ TEST_F(RtrPageTest, FactoryDefaultsShowInTheWidgetsAndPackAsDefaults)
         EXPECT_EQ(Box("OnOffAllLine", o)->isChecked(), o < 3);
         EXPECT_EQ(Box("NoLine", o)->isChecked(), o < 3);
         EXPECT_FALSE(Box("OnOffLine", o)->isChecked());
-        EXPECT_EQ(List("InvRele", o)->currentText(), o == 3 ? QStringLiteral("Да") : QStringLiteral("Нет "));
+        EXPECT_EQ(List("InvRele", o)->currentText(),
+                  o == 3 ? QStringLiteral("Да") : QStringLiteral("Нет "));
         EXPECT_EQ(List("TimeRzmk", o)->currentIndex(), 255);
         EXPECT_EQ(List("TimeZmk", o)->currentIndex(), 0);
     }

@@ -20,8 +20,7 @@ namespace {
 // frame and below its tab bar.
 const QSize kPageArea(654, 517);
 
-QString Describe(const QWidget* w)
-{
+QString Describe(const QWidget* w) {
     if (!w->objectName().isEmpty())
         return w->objectName();
     if (auto* label = qobject_cast<const QLabel*>(w))
@@ -34,16 +33,14 @@ QString Describe(const QWidget* w)
 }
 
 // Width the list needs to show its longest item whole.
-int LongestItemWidth(const QComboBox* list)
-{
+int LongestItemWidth(const QComboBox* list) {
     int width = 0;
     for (int i = 0; i < list->count(); ++i)
         width = std::max(width, list->fontMetrics().horizontalAdvance(list->itemText(i)));
     return width;
 }
 
-int EditFieldWidth(const QComboBox* list)
-{
+int EditFieldWidth(const QComboBox* list) {
     QStyleOptionComboBox option;
     option.initFrom(list);
     option.editable = false;
@@ -53,8 +50,7 @@ int EditFieldWidth(const QComboBox* list)
         .width();
 }
 
-void CheckTab(QWidget* tab)
-{
+void CheckTab(QWidget* tab) {
     const QRect area = tab->rect();
     for (QWidget* w : tab->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->objectName().startsWith(u"qt_"))
@@ -92,8 +88,7 @@ void CheckTab(QWidget* tab)
     }
 }
 
-template <typename Page> void CheckPage(Page& page)
-{
+template <typename Page> void CheckPage(Page& page) {
     EXPECT_LE(page.minimumSizeHint().width(), kPageArea.width());
     EXPECT_LE(page.minimumSizeHint().height(), kPageArea.height());
     page.resize(kPageArea);
@@ -107,8 +102,7 @@ template <typename Page> void CheckPage(Page& page)
     }
 }
 
-TEST(SettingsPageLayout, RepeaterPageFitsWithEveryTextWhole)
-{
+TEST(SettingsPageLayout, RepeaterPageFitsWithEveryTextWhole) {
     {
         RtrSettingsPage page;
         CheckPage(page);
@@ -119,8 +113,7 @@ TEST(SettingsPageLayout, RepeaterPageFitsWithEveryTextWhole)
     CheckPage(page);
 }
 
-TEST(SettingsPageLayout, ReceiverPageFitsWithEveryTextWhole)
-{
+TEST(SettingsPageLayout, ReceiverPageFitsWithEveryTextWhole) {
     {
         RpuSettingsPage page;
         CheckPage(page);

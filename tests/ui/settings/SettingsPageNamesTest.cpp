@@ -36,33 +36,31 @@ struct Host {
     RtrSettingsPage* rtr = new RtrSettingsPage(&window);
     RpuSettingsPage* rpu = new RpuSettingsPage(&window);
 
-    QList<QObject*> Named(const QString& name) const
-    {
-        return window.findChildren<QObject*>(name);
-    }
+    QList<QObject*> Named(const QString& name) const { return window.findChildren<QObject*>(name); }
 };
 
-bool IsKind(QObject* object, Kind kind)
-{
+bool IsKind(QObject* object, Kind kind) {
     switch (kind) {
-    case Kind::Check: return qobject_cast<QCheckBox*>(object) != nullptr;
-    case Kind::Radio: return qobject_cast<QRadioButton*>(object) != nullptr;
-    case Kind::Group: return qobject_cast<QGroupBox*>(object) != nullptr;
-    case Kind::List: return qobject_cast<QComboBox*>(object) != nullptr;
+    case Kind::Check:
+        return qobject_cast<QCheckBox*>(object) != nullptr;
+    case Kind::Radio:
+        return qobject_cast<QRadioButton*>(object) != nullptr;
+    case Kind::Group:
+        return qobject_cast<QGroupBox*>(object) != nullptr;
+    case Kind::List:
+        return qobject_cast<QComboBox*>(object) != nullptr;
     }
     return false;
 }
 
-QString Compose(const char* prefix, int output, int index)
-{
+QString Compose(const char* prefix, int output, int index) {
     QString name = QString::fromLatin1(prefix) + QString::number(output);
     if (index > 0)
         name += QString::number(index);
     return name;
 }
 
-const std::vector<Family>& Families()
-{
+const std::vector<Family>& Families() {
     static const std::vector<Family> families = {
         {"privrele", 16, Kind::Check},
         {"ReleWorkMode", 0, Kind::Group},
@@ -107,8 +105,7 @@ const std::vector<Family>& Families()
     return families;
 }
 
-TEST(SettingsPageNames, EveryComposedNameFindsExactlyOneControlOfItsKind)
-{
+TEST(SettingsPageNames, EveryComposedNameFindsExactlyOneControlOfItsKind) {
     Host host;
     for (const Family& family : Families()) {
         for (int o = 1; o <= 3; ++o) {
@@ -118,30 +115,28 @@ TEST(SettingsPageNames, EveryComposedNameFindsExactlyOneControlOfItsKind)
                 ASSERT_EQ(found.size(), 1) << qPrintable(name);
                 EXPECT_TRUE(IsKind(found.front(), family.kind)) << qPrintable(name);
                 const bool onRtr = host.rtr->isAncestorOf(qobject_cast<QWidget*>(found.front()));
-                const bool rpuFamily = QString::fromLatin1(family.prefix).contains(u"RPU")
-                                       || QString::fromLatin1(family.prefix) == u"privrelrpu"
-                                       || QString::fromLatin1(family.prefix) == u"RadioButton";
+                const bool rpuFamily = QString::fromLatin1(family.prefix).contains(u"RPU") ||
+                                       QString::fromLatin1(family.prefix) == u"privrelrpu" ||
+                                       QString::fromLatin1(family.prefix) == u"RadioButton";
                 EXPECT_EQ(onRtr, !rpuFamily) << qPrintable(name) << " is on the wrong page";
             }
         }
     }
 }
 
-TEST(SettingsPageNames, NamesBeyondTheRangesFindNothing)
-{
+TEST(SettingsPageNames, NamesBeyondTheRangesFindNothing) {
     Host host;
     const char* const beyond[] = {
-        "privrele117", "privrele217", "privrele317", "privrele10",
+        "privrele117",   "privrele217",   "privrele317",   "privrele10",
         "privrelrpu149", "privrelrpu249", "privrelrpu349", "privrelrpu10",
         "RadioButton18", "RadioButton38", "RadioButton10", "privrele41",
-        "ReleWorkMode4", "ReleWorkMode0", "TimeRzmk4", "AlarmEventRPU4",
+        "ReleWorkMode4", "ReleWorkMode0", "TimeRzmk4",     "AlarmEventRPU4",
     };
     for (const char* name : beyond)
         EXPECT_TRUE(host.Named(QString::fromLatin1(name)).isEmpty()) << name;
 }
 
-TEST(SettingsPageNames, InnerPageControlsHoldOneTabPerOutput)
-{
+TEST(SettingsPageNames, InnerPageControlsHoldOneTabPerOutput) {
     Host host;
     struct Case {
         QTabWidget* tabs;
@@ -165,8 +160,7 @@ TEST(SettingsPageNames, InnerPageControlsHoldOneTabPerOutput)
 }
 
 // Caption and starting state of each event box, both pages, every output.
-TEST(SettingsPageNames, EventBoxesStartWithTheirCaptionsAndStates)
-{
+TEST(SettingsPageNames, EventBoxesStartWithTheirCaptionsAndStates) {
     struct Case {
         const char* prefix;
         const char* caption;
@@ -215,11 +209,10 @@ TEST(SettingsPageNames, EventBoxesStartWithTheirCaptionsAndStates)
     }
 }
 
-TEST(SettingsPageNames, ModeControlsStartAsDesigned)
-{
+TEST(SettingsPageNames, ModeControlsStartAsDesigned) {
     Host host;
-    const QStringList modes = {"ПЦН тревога", "Контрольная лампа", "Взят/снят", "Звуковой",
-                               "Тревога", "Исполнительный", "Специальный"};
+    const QStringList modes = {"ПЦН тревога", "Контрольная лампа", "Взят/снят",  "Звуковой",
+                               "Тревога",     "Исполнительный",    "Специальный"};
     for (int o = 1; o <= 3; ++o) {
         auto* group = host.rtr->findChild<QGroupBox*>(Compose("ReleWorkMode", o, 0));
         ASSERT_NE(group, nullptr);
@@ -247,8 +240,7 @@ TEST(SettingsPageNames, ModeControlsStartAsDesigned)
     }
 }
 
-TEST(SettingsPageNames, ListsStartWithTheirItemsAndLabels)
-{
+TEST(SettingsPageNames, ListsStartWithTheirItemsAndLabels) {
     Host host;
     host.window.show();
     struct Case {
@@ -302,8 +294,7 @@ TEST(SettingsPageNames, ListsStartWithTheirItemsAndLabels)
 
 // Caption-less binding boxes: numbered columns, top to bottom, and a name a
 // screen reader can speak.
-TEST(SettingsPageNames, BindingBoxesSitInNumberedColumns)
-{
+TEST(SettingsPageNames, BindingBoxesSitInNumberedColumns) {
     Host host;
     host.window.resize(700, 560);
     host.rtr->setGeometry(0, 0, 654, 517);
@@ -335,7 +326,9 @@ TEST(SettingsPageNames, BindingBoxesSitInNumberedColumns)
                 ASSERT_NE(current, nullptr);
                 EXPECT_TRUE(current->text().isEmpty());
                 EXPECT_EQ(current->accessibleName(),
-                          QStringLiteral("%1, %2 %3").arg(owners[o - 1], QString::fromUtf8(c.word)).arg(n));
+                          QStringLiteral("%1, %2 %3")
+                              .arg(owners[o - 1], QString::fromUtf8(c.word))
+                              .arg(n));
                 const bool startsColumn = (n - 1) % c.rows == 0;
                 if (startsColumn && n > 1) {
                     EXPECT_GT(current->x(), box(n - c.rows)->x()) << n;
@@ -358,9 +351,8 @@ TEST(SettingsPageNames, BindingBoxesSitInNumberedColumns)
 
 // A translator that marks every caption of the settings pages.
 class MarkingTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
+  public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
         if (QLatin1String(context) != QLatin1String("tunbox::SettingsPages"))
             return {};
         return QStringLiteral("EN ") + QString::fromUtf8(source);
@@ -368,8 +360,7 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-TEST(SettingsPageNames, CaptionsFollowTheLanguage)
-{
+TEST(SettingsPageNames, CaptionsFollowTheLanguage) {
     Host host;
     host.rtr->Model().SetMode(2, 6);
     MarkingTranslator translator;
