@@ -51,9 +51,10 @@ QString Composed(const char* prefix, int output, int index = 0) {
     return name;
 }
 
-QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent) {
+QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabDesign& design,
+                          QWidget* parent) {
     auto* group = new QGroupBox(parent);
-    group->setObjectName(Composed(spec.modeGroupPrefix, controls.output));
+    group->setObjectName(Composed(design.modeGroupPrefix, controls.output));
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
@@ -61,9 +62,9 @@ QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabSpec& spec, Q
     controls.modeButtons = new QButtonGroup(group);
     for (int m = 0; m < static_cast<int>(kModeTexts.size()); ++m) {
         auto* button = new QRadioButton(group);
-        if (spec.modeButtonPrefix)
-            button->setObjectName(Composed(spec.modeButtonPrefix, controls.output, m + 1));
-        button->setEnabled((spec.enabledModes >> m) & 1u);
+        if (design.modeButtonPrefix)
+            button->setObjectName(Composed(design.modeButtonPrefix, controls.output, m + 1));
+        button->setEnabled((design.enabledModes >> m) & 1u);
         controls.modeButtons->addButton(button, m);
         layout->addWidget(button);
     }
@@ -73,19 +74,20 @@ QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabSpec& spec, Q
 
 // Caption-less boxes, each beside its number label, in numbered columns
 // top to bottom.
-QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent) {
+QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabDesign& design,
+                             QWidget* parent) {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(1);
     controls.bindingGroup = group;
-    for (int n = 1; n <= spec.bindingCount; ++n) {
-        const int column = (n - 1) / spec.bindingRows;
-        const int row = (n - 1) % spec.bindingRows;
+    for (int n = 1; n <= design.bindingCount; ++n) {
+        const int column = (n - 1) / design.bindingRows;
+        const int row = (n - 1) % design.bindingRows;
         auto* number = new QLabel(QString::number(n), group);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* box = new QCheckBox(group);
-        box->setObjectName(Composed(spec.bindingPrefix, controls.output, n));
+        box->setObjectName(Composed(design.bindingPrefix, controls.output, n));
         number->setBuddy(box);
         grid->addWidget(number, row, column * 2);
         grid->addWidget(box, row, column * 2 + 1);
@@ -93,7 +95,7 @@ QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabSpec& spec
         controls.bindingNumbers.push_back(number);
     }
     // Keep the columns apart so a number clearly belongs to the box on its right.
-    const int columns = (spec.bindingCount + spec.bindingRows - 1) / spec.bindingRows;
+    const int columns = (design.bindingCount + design.bindingRows - 1) / design.bindingRows;
     for (int c = 0; c < columns; ++c)
         grid->setColumnMinimumWidth(c * 2 + 1, 24);
     grid->setColumnStretch(columns * 2, 1);
@@ -101,15 +103,16 @@ QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabSpec& spec
 }
 
 // Two columns of six event boxes, the left column first.
-QGroupBox* BuildEventGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent) {
+QGroupBox* BuildEventGroup(OutputControls& controls, const OutputTabDesign& design,
+                           QWidget* parent) {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(4);
     controls.eventGroup = group;
-    for (size_t i = 0; i < spec.events.size(); ++i) {
-        const EventBoxSpec& event = spec.events[i];
+    for (size_t i = 0; i < design.events.size(); ++i) {
+        const EventBoxDesign& event = design.events[i];
         auto* box = new QCheckBox(group);
         box->setObjectName(Composed(event.prefix, controls.output));
         box->setEnabled(event.enabled);
@@ -128,7 +131,8 @@ QGroupBox* BuildEventGroup(OutputControls& controls, const OutputTabSpec& spec, 
 
 // The three time lists and the inversion list, each with its label on the left,
 // and the hidden, disabled control list.
-QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabSpec& spec, QWidget* parent) {
+QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabDesign& design,
+                            QWidget* parent) {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(4);
@@ -136,7 +140,7 @@ QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabSpec& spec,
     for (size_t l = 0; l < controls.lists.size(); ++l) {
         auto* label = new QLabel(group);
         auto* list = new QComboBox(group);
-        list->setObjectName(Composed(spec.listPrefixes[l], controls.output));
+        list->setObjectName(Composed(design.listPrefixes[l], controls.output));
         list->setEditable(false);
         // The time lists are long; show a good part of them when opened. They
         // start empty, so reserve room for the longest Russian time text
@@ -172,15 +176,15 @@ QString OutputTitle(int output) {
                : SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Реле №%1")).arg(output);
 }
 
-QWidget* BuildOutputTab(OutputControls& controls, const OutputTabSpec& spec, int output) {
+QWidget* BuildOutputTab(OutputControls& controls, const OutputTabDesign& design, int output) {
     controls.output = output;
     auto* tab = new QWidget;
-    tab->setObjectName(QLatin1String(spec.tabNames[static_cast<size_t>(output - 1)]));
+    tab->setObjectName(QLatin1String(design.tabNames[static_cast<size_t>(output - 1)]));
 
-    QGroupBox* mode = BuildModeGroup(controls, spec, tab);
-    QGroupBox* events = BuildEventGroup(controls, spec, tab);
-    QGroupBox* bindings = BuildBindingGroup(controls, spec, tab);
-    QGroupBox* extras = BuildExtrasGroup(controls, spec, tab);
+    QGroupBox* mode = BuildModeGroup(controls, design, tab);
+    QGroupBox* events = BuildEventGroup(controls, design, tab);
+    QGroupBox* bindings = BuildBindingGroup(controls, design, tab);
+    QGroupBox* extras = BuildExtrasGroup(controls, design, tab);
 
     auto* column = new QVBoxLayout(tab);
     column->setContentsMargins(4, 4, 4, 4);
@@ -199,9 +203,9 @@ QWidget* BuildOutputTab(OutputControls& controls, const OutputTabSpec& spec, int
     return tab;
 }
 
-void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec) {
+void RetranslateOutputTab(OutputControls& controls, const OutputTabDesign& design) {
     const QString modeTitle =
-        SettingsText(controls.output == 3 ? spec.okModeTitle : spec.relayModeTitle);
+        SettingsText(controls.output == 3 ? design.okModeTitle : design.relayModeTitle);
     controls.modeGroup->setTitle(modeTitle);
     controls.modeGroup->setAccessibleName(modeTitle);
     for (int m = 0; m < static_cast<int>(kModeTexts.size()); ++m) {
@@ -210,12 +214,12 @@ void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec) {
         button->setAccessibleName(button->text());
     }
 
-    const QString bindingTitle = SettingsText(spec.bindingTitle);
+    const QString bindingTitle = SettingsText(design.bindingTitle);
     controls.bindingGroup->setTitle(bindingTitle);
     controls.bindingGroup->setAccessibleName(bindingTitle);
     // Caption-less boxes get a spoken name such as "Реле №1, раздел 11".
     const QString owner = OutputTitle(controls.output);
-    const QString word = SettingsText(spec.bindingWord);
+    const QString word = SettingsText(design.bindingWord);
     for (size_t i = 0; i < controls.bindings.size(); ++i)
         controls.bindings[i]->setAccessibleName(
             QStringLiteral("%1, %2 %3").arg(owner, word).arg(i + 1));
@@ -225,7 +229,7 @@ void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec) {
     controls.eventGroup->setTitle(eventTitle);
     controls.eventGroup->setAccessibleName(eventTitle);
     for (size_t i = 0; i < controls.events.size(); ++i) {
-        controls.events[i]->setText(SettingsText(spec.events[i].caption));
+        controls.events[i]->setText(SettingsText(design.events[i].caption));
         controls.events[i]->setAccessibleName(controls.events[i]->text());
     }
 

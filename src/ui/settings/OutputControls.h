@@ -24,7 +24,7 @@ QString SettingsText(const char* source);
 
 // One event check box of an output tab: its name prefix (the output digit is
 // appended), caption and the state the page starts with.
-struct EventBoxSpec {
+struct EventBoxDesign {
     const char* prefix;
     const char* caption;
     bool enabled;
@@ -32,7 +32,7 @@ struct EventBoxSpec {
 };
 
 // What tells the output tabs of the two pages apart.
-struct OutputTabSpec {
+struct OutputTabDesign {
     std::array<const char*, 3> tabNames;
     const char* modeGroupPrefix;  // output digit appended
     const char* modeButtonPrefix; // output digit and m = 1..7 appended; null: unnamed
@@ -44,7 +44,7 @@ struct OutputTabSpec {
     int bindingRows; // boxes per column
     const char* bindingTitle;
     const char* bindingWord;                 // spoken with the number: "раздел 5"
-    std::array<EventBoxSpec, 12> events;     // left column top to bottom, then right
+    std::array<EventBoxDesign, 12> events;   // left column top to bottom, then right
     std::array<const char*, 5> listPrefixes; // open, close, duration, inversion, control
 };
 
@@ -58,7 +58,7 @@ struct OutputControls {
     std::vector<QCheckBox*> bindings;    // partition or source n at [n - 1]
     std::vector<QLabel*> bindingNumbers; // the number label beside each binding box
     QGroupBox* eventGroup = nullptr;
-    std::vector<QCheckBox*> events; // in the order of the spec's event table
+    std::vector<QCheckBox*> events; // in the order of the design's event table
     QGroupBox* extrasGroup = nullptr;
     std::array<QComboBox*, 5> lists{}; // open, close, duration, inversion, control
     std::array<QLabel*, 5> listLabels{};
@@ -76,11 +76,11 @@ QString OutputTitle(int output);
 
 // Builds the tab of output (1..3) with its four groups: the mode and the events
 // on top, the bindings and the lists below. Captions are set by RetranslateOutputTab.
-QWidget* BuildOutputTab(OutputControls& controls, const OutputTabSpec& spec, int output);
+QWidget* BuildOutputTab(OutputControls& controls, const OutputTabDesign& design, int output);
 
 // Sets every caption, item text and accessible name of the tab in the current
 // language (the items of the time lists excepted: they come from the model).
-void RetranslateOutputTab(OutputControls& controls, const OutputTabSpec& spec);
+void RetranslateOutputTab(OutputControls& controls, const OutputTabDesign& design);
 
 // Gives the mode frames of all tabs the width of the widest, so the groups
 // beside them do not move when the user switches tabs.

@@ -28,7 +28,7 @@ constexpr unsigned UsableModes() {
 }
 
 // Captions are marked for the translation tools and translated when shown.
-const OutputTabSpec kSpec = {
+const OutputTabDesign kDesign = {
     {"TabSheet2", "TabSheet3", "TabSheet4"},
     "GrB_ReleWorkModeRPU",
     "RadioButton",
@@ -80,7 +80,7 @@ RpuSettingsPage::RpuSettingsPage(RpuPageModel& model, QWidget* parent)
     tabs_->setObjectName(QStringLiteral("ReleOKPageCRPU"));
     layout->addWidget(tabs_);
     for (int o = 1; o <= 3; ++o) {
-        tabs_->addTab(BuildOutputTab(outputs_[static_cast<size_t>(o - 1)], kSpec, o), QString());
+        tabs_->addTab(BuildOutputTab(outputs_[static_cast<size_t>(o - 1)], kDesign, o), QString());
         ConnectOutput(o);
     }
     connect(model_, &RpuPageModel::StateChanged, this, [this] { Refresh(); });
@@ -98,7 +98,7 @@ void RpuSettingsPage::RefreshTexts() {
 
 void RpuSettingsPage::RetranslateUi() {
     for (OutputControls& controls : outputs_) {
-        RetranslateOutputTab(controls, kSpec);
+        RetranslateOutputTab(controls, kDesign);
         tabs_->setTabText(controls.output - 1, OutputTitle(controls.output));
     }
     AlignModeGroups(outputs_);

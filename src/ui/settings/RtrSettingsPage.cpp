@@ -19,7 +19,7 @@ namespace tunbox {
 namespace {
 
 // Captions are marked for the translation tools and translated when shown.
-const OutputTabSpec kSpec = {
+const OutputTabDesign kDesign = {
     {"Rele1TabSh", "Rele2TabSh", "OK1TabSh"},
     "ReleWorkMode",
     nullptr, // the entries of a mode group carry no names of their own
@@ -75,7 +75,7 @@ RtrSettingsPage::RtrSettingsPage(RtrPageModel& model, QWidget* parent)
     tabs_->setObjectName(QStringLiteral("ReleOKPageC"));
     layout->addWidget(tabs_);
     for (int o = 1; o <= 3; ++o) {
-        tabs_->addTab(BuildOutputTab(outputs_[static_cast<size_t>(o - 1)], kSpec, o), QString());
+        tabs_->addTab(BuildOutputTab(outputs_[static_cast<size_t>(o - 1)], kDesign, o), QString());
         ConnectOutput(o);
     }
     connect(model_, &RtrPageModel::StateChanged, this, [this] { Refresh(); });
@@ -97,7 +97,7 @@ void RtrSettingsPage::RefreshTexts() {
 
 void RtrSettingsPage::RetranslateUi() {
     for (OutputControls& controls : outputs_) {
-        RetranslateOutputTab(controls, kSpec);
+        RetranslateOutputTab(controls, kDesign);
         tabs_->setTabText(controls.output - 1, OutputTitle(controls.output));
     }
     AlignModeGroups(outputs_);
