@@ -6,10 +6,13 @@
 #include "ui/BottomStrip.h"
 #include "ui/CommandColumn.h"
 #include "ui/ConnectionWorkflow.h"
+#include "ui/ExitOnBadData.h"
 #include "ui/Dialogs.h"
 #include "ui/LogoPicture.h"
 #include "ui/MainPage.h"
 #include "ui/PageControl.h"
+#include "ui/SettingsWorkflow.h"
+#include "ui/settings/SettingsPages.h"
 #include "ui/WelcomeArea.h"
 
 #include <QCloseEvent>
@@ -35,7 +38,8 @@ QFont WindowFont() {
 } // namespace
 
 MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
-    : QWidget(parent), transport_(services.transport), dialogs_(services.dialogs) {
+    : QWidget(parent), transport_(services.transport), dialogs_(services.dialogs),
+      badDataEnd_(std::make_unique<ExitOnBadData>(services.dialogs, services.transport)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -72,12 +76,17 @@ void MainWindow::BuildAreas() {
     mainPage_->setObjectName(QStringLiteral("MainTabSh"));
     backupPage_ = new BackupPage(pages_);
     backupPage_->setObjectName(QStringLiteral("RegistBackupTabSh"));
-    releSettingsPage_ = new QWidget(pages_);
+    releSettingsPage_ = new RtrSettingsPage(pages_);
     releSettingsPage_->setObjectName(QStringLiteral("ReleSettingsTabSh"));
-    rpuSettingsPage_ = new QWidget(pages_);
+    releSettingsPage_->SetContextSource([this] {
+        return UnitContext{fields_.DemoMode, fields_.DeviceMode,
+                           mainPage_->RTR_rb()->isChecked()};
+    });
+    rpuSettingsPage_ = new RpuSettingsPage(pages_);
     rpuSettingsPage_->setObjectName(QStringLiteral("ReleSettingsTabRPU"));
     for (QWidget* page : {static_cast<QWidget*>(mainPage_), static_cast<QWidget*>(backupPage_),
-                          releSettingsPage_, rpuSettingsPage_})
+                          static_cast<QWidget*>(releSettingsPage_),
+                          static_cast<QWidget*>(rpuSettingsPage_)})
         pages_->addTab(page, QString());
 
     commands_ = new CommandColumn(this);
@@ -87,6 +96,9 @@ void MainWindow::BuildAreas() {
     connection_ = std::make_unique<ConnectionWorkflow>(*this);
     connect(commands_->OperModeCmB(), &QComboBox::activated, this,
             [this] { connection_->OperModeCmBChange(); });
+    settings_ = std::make_unique<SettingsWorkflow>(*this);
+    connect(commands_->DefaultSettingsButton(), &QPushButton::clicked, this,
+            [this] { settings_->DefaultSettingsButtonClick(); });
 }
 
 void MainWindow::RetranslateUi() {
@@ -139,7 +151,8 @@ void MainWindow::Construct(const WindowServices& services) {
 }
 
 void MainWindow::HideExtraTabs() {
-    for (QWidget* page : {static_cast<QWidget*>(backupPage_), releSettingsPage_, rpuSettingsPage_})
+    for (QWidget* page : {static_cast<QWidget*>(backupPage_), static_cast<QWidget*>(releSettingsPage_),
+                          static_cast<QWidget*>(rpuSettingsPage_)})
         pages_->SetTabShown(page, false);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/WindowFields.h"
+#include "ui/settings/SettingsPages.h"
 
 #include <QDate>
 #include <QString>
@@ -19,6 +20,8 @@ class ConnectionWorkflow;
 class Dialogs;
 class MainPage;
 class PageControl;
+class ProcessEnd;
+class SettingsWorkflow;
 class Transport;
 class WelcomeArea;
 
@@ -72,10 +75,13 @@ class MainWindow : public QWidget {
     PageControl* MainPageC() const { return pages_; }
     MainPage* MainTabSh() const { return mainPage_; }
     BackupPage* RegistBackupTabSh() const { return backupPage_; }
-    // The two output settings pages, empty here; their contents are mounted
-    // into them.
-    QWidget* ReleSettingsTabSh() const { return releSettingsPage_; }
-    QWidget* ReleSettingsTabRPU() const { return rpuSettingsPage_; }
+    // The two output settings pages: repeater and relay-module modes, and the
+    // receiver in autonomous work.
+    RtrSettingsPage* ReleSettingsTabSh() const { return releSettingsPage_; }
+    RpuSettingsPage* ReleSettingsTabRPU() const { return rpuSettingsPage_; }
+    SettingsWorkflow& Settings() const { return *settings_; }
+    // Ends the program when settings data fails its range test.
+    ProcessEnd& BadDataEnd() const { return *badDataEnd_; }
 
     // Sets every caption again in the active language.
     void RetranslateUi();
@@ -102,11 +108,13 @@ class MainWindow : public QWidget {
     PageControl* pages_ = nullptr;
     MainPage* mainPage_ = nullptr;
     BackupPage* backupPage_ = nullptr;
-    QWidget* releSettingsPage_ = nullptr;
-    QWidget* rpuSettingsPage_ = nullptr;
+    RtrSettingsPage* releSettingsPage_ = nullptr;
+    RpuSettingsPage* rpuSettingsPage_ = nullptr;
     CommandColumn* commands_ = nullptr;
     std::unique_ptr<BottomStrip> bottom_;
     std::unique_ptr<ConnectionWorkflow> connection_;
+    std::unique_ptr<SettingsWorkflow> settings_;
+    std::unique_ptr<ProcessEnd> badDataEnd_;
 };
 
 // The program's window with the real transport and the desktop's dialogs.

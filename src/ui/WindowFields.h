@@ -16,6 +16,9 @@ struct WindowFields {
     QString ConfTag;
     QString NewFirmwareFile;
     bool DemoMode = false;
+    // Kind of the connected unit's firmware: -1 none, 0 receiver/repeater,
+    // 1 relay module, 2 partner-brand receiver.
+    int DeviceMode = -1;
     unsigned OutputCount = 0;
     unsigned ReleImageLength = 0;
     unsigned SettingsImageLength = 0;

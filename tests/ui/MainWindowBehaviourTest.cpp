@@ -31,8 +31,9 @@ class MainWindowBehaviour : public ::testing::Test {
 TEST_F(MainWindowBehaviour, ShowingTheWindowAgainReturnsToTheWelcomeArea) {
     PageControl* pages = w.window->MainPageC();
     pages->show();
-    for (QWidget* page : {static_cast<QWidget*>(w.window->RegistBackupTabSh()),
-                          w.window->ReleSettingsTabSh(), w.window->ReleSettingsTabRPU()})
+    for (QWidget* page : std::initializer_list<QWidget*>{w.window->RegistBackupTabSh(),
+                                                        w.window->ReleSettingsTabSh(),
+                                                        w.window->ReleSettingsTabRPU()})
         pages->SetTabShown(page, true);
     WelcomeArea* welcome = w.window->Welcome();
     for (QWidget* partner :

@@ -199,9 +199,9 @@ TEST_F(MainWindowLayout, PagesStandInOrderWithOnlyTheMainTabShownAndActive) {
         EXPECT_EQ(pages->isTabVisible(index), tabShown);
     }
     EXPECT_EQ(pages->ActivePage(), w.Find("MainTabSh"));
-    // The settings pages wait empty for their contents.
-    EXPECT_TRUE(w.Find("ReleSettingsTabSh")->children().isEmpty());
-    EXPECT_TRUE(w.Find("ReleSettingsTabRPU")->children().isEmpty());
+    // Each settings page holds its inner page control of three outputs.
+    EXPECT_EQ(w.Find("ReleOKPageC")->parent(), w.Find("ReleSettingsTabSh"));
+    EXPECT_EQ(w.Find("ReleOKPageCRPU")->parent(), w.Find("ReleSettingsTabRPU"));
 }
 
 TEST_F(MainWindowLayout, MainPageStartsWithItsCaptionsAndHiddenParts) {

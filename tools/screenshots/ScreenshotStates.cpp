@@ -4,6 +4,10 @@
 #include "ui/MainPage.h"
 #include "ui/MainWindow.h"
 #include "ui/PageControl.h"
+#include "ui/SettingsWorkflow.h"
+#include "ui/settings/SettingsPages.h"
+
+#include <QTabWidget>
 
 #include <QKeyEvent>
 
@@ -35,20 +39,72 @@ void ShowWorkingList(MainWindow& window) {
     window.FormKeyDown(QKeyEvent(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier));
 }
 
-} // namespace
+QWidget* RtrPageOf(const MainWindow& window) {
+    return window.ReleSettingsTabSh();
+}
 
-std::vector<ScreenshotState> ScreenshotStates() {
+QWidget* RpuPageOf(const MainWindow& window) {
+    return window.ReleSettingsTabRPU();
+}
+
+QTabWidget* OutputTabsOf(const MainWindow& window, PageOf pageOf) {
+    if (pageOf == RtrPageOf)
+        return window.ReleSettingsTabSh()->Tabs();
+    return window.ReleSettingsTabRPU()->Tabs();
+}
+
+// A settings page with one output's tab chosen, before or after the factory
+// settings were applied with the "Завод. настройки" command.
+std::function<void(MainWindow&)> ShowOutput(PageOf pageOf, int outputTab, bool defaults) {
+    return [=](MainWindow& window) {
+        ShowPage(pageOf)(window);
+        OutputTabsOf(window, pageOf)->setCurrentIndex(outputTab);
+        if (defaults)
+            window.Settings().DefaultSettingsButtonClick();
+    };
+}
+
+// Both settings pages, each output tab, in the starting state and with the
+// factory settings.
+void AddSettingsPageStates(std::vector<ScreenshotState>& states) {
+    const struct {
+        const char* name;
+        PageOf pageOf;
+    } pages[] = {{"rele", RtrPageOf}, {"rpu", RpuPageOf}};
+    for (const auto& page : pages) {
+        for (int tab = 0; tab < 3; ++tab) {
+            for (bool defaults : {false, true}) {
+                states.push_back(
+                    {QStringLiteral("1%1-%2-output%3-%4")
+                         .arg(page.pageOf == RtrPageOf ? 0 : 1)
+                         .arg(QLatin1String(page.name))
+                         .arg(tab + 1)
+                         .arg(defaults ? QStringLiteral("defaults") : QStringLiteral("initial")),
+                     ShowOutput(page.pageOf, tab, defaults)});
+            }
+        }
+    }
+}
+
+// The welcome area and each page of the page control.
+std::vector<ScreenshotState> WindowStates() {
     return {
         {QStringLiteral("01-welcome"), [](MainWindow&) {}},
         {QStringLiteral("02-page-main"), ShowPage(MainPageOf)},
         {QStringLiteral("03-page-backup"),
          ShowPage([](const MainWindow& w) -> QWidget* { return w.RegistBackupTabSh(); })},
-        {QStringLiteral("04-page-rele-settings"),
-         ShowPage([](const MainWindow& w) { return w.ReleSettingsTabSh(); })},
-        {QStringLiteral("05-page-rpu-settings"),
-         ShowPage([](const MainWindow& w) { return w.ReleSettingsTabRPU(); })},
+        {QStringLiteral("04-page-rele-settings"), ShowPage(RtrPageOf)},
+        {QStringLiteral("05-page-rpu-settings"), ShowPage(RpuPageOf)},
         {QStringLiteral("06-page-main-working-list"), ShowWorkingList},
     };
+}
+
+} // namespace
+
+std::vector<ScreenshotState> ScreenshotStates() {
+    std::vector<ScreenshotState> states = WindowStates();
+    AddSettingsPageStates(states);
+    return states;
 }
 
 } // namespace tunbox
