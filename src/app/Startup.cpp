@@ -22,7 +22,11 @@ int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWin
 
         const QString code = SettingsFile::ReadLanguage();
         SetDefaultLocaleReg(paths.executable, code);
-        SetNewResourceFile(code, {}, QString::fromLatin1(SettingsFile::DefaultLanguage));
+        // "RU" names the built-in texts, which need no module: they are made
+        // active as such, so numbers and dates follow the Russian locale too
+        // instead of whatever locale the desktop happens to run in.
+        const QString builtIn = QString::fromLatin1(SettingsFile::DefaultLanguage);
+        SetNewResourceFile(code == builtIn ? QString() : code, {}, builtIn);
         LoadMessageTable();
 
         const std::unique_ptr<QWidget> window = createMainWindow();

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QLocale>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -30,6 +31,7 @@ struct AtWindowCreation {
     QString message10001;
     QString message10051;
     QString applicationName;
+    QLocale::Language language = QLocale::AnyLanguage;
 };
 
 class StartupTest : public ProgramFixture {
@@ -54,6 +56,7 @@ class StartupTest : public ProgramFixture {
             seen_.message10001 = Msg(10001);
             seen_.message10051 = Msg(10051);
             seen_.applicationName = QCoreApplication::applicationName();
+            seen_.language = QLocale().language();
             auto window = std::make_unique<QWidget>();
             QTimer::singleShot(0, window.get(), &QWidget::close);
             return window;
@@ -78,6 +81,8 @@ TEST_F(StartupTest, WithoutSettingsFileStartsInRussianAndRecordsRU) {
     EXPECT_EQ(Msg(LastBuiltInMessageId), BuiltInMessage(LastBuiltInMessageId));
     EXPECT_EQ(seen_.currentFolder, QDir(paths_.Folder()).canonicalPath());
     EXPECT_EQ(seen_.applicationName, QStringLiteral("Tunbox-RPU-KLT"));
+    // Numbers and dates follow the built-in texts' language, not the desktop's.
+    EXPECT_EQ(seen_.language, QLocale::Russian);
     EXPECT_TRUE(boxes_.empty());
     // Reading the language writes nothing.
     EXPECT_FALSE(QFile::exists(paths_.SettingsFile()));
