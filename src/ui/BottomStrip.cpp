@@ -10,12 +10,14 @@ BottomStrip::BottomStrip(QWidget* window, const QRect& statusArea, const QRect& 
     status_ = Named(new QStatusBar(window), "MainStatusB");
     status_->setSizeGripEnabled(false);
     status_->setGeometry(statusArea);
+    // Keeps the progress bar's right edge inside the window.
+    status_->setContentsMargins(0, 0, 6, 0);
 
     progress_ = Named(new QProgressBar(status_), "MainProgressB");
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
-    progress_->setFixedSize(languageArea.width(), statusArea.height() - 8);
+    progress_->setFixedSize(languageArea.width(), statusArea.height() - 10);
     status_->addPermanentWidget(progress_);
 
     // The label and the list sit side by side; the button covers both.
