@@ -1,6 +1,8 @@
 # Front door for the README commands: each target installs what is missing,
 # builds and then does its one job.
 PRESET ?= default
+# The build tool runs make itself; keep its output to the build lines.
+MAKEFLAGS += --no-print-directory
 BUILD_DIR := build
 
 .PHONY: all deps build run test screenshots format clean
