@@ -1,5 +1,6 @@
 #include "model/ReleImage.h"
 
+#include "model/ImageCells.h"
 #include "model/RtrModeRules.h"
 #include "model/TimeLists.h"
 
@@ -26,38 +27,18 @@ constexpr EventByte EventBytes[] = {
     {26, RtrEvent::OnOffLine},  {27, RtrEvent::OnOffAllLine},  {28, RtrEvent::NoLine},
 };
 
-bool HasBit(quint32 mask, int output)
-{
+bool HasBit(quint32 mask, int output) {
     return (mask & BitWeights[output - 1]) != 0;
-}
-
-// Index a list takes for a stored code: the item of that number, or none when
-// the list has no such item.
-int IndexForCode(const ListState& list, quint32 code)
-{
-    return code < static_cast<quint32>(ListItemCount(list.kind)) ? static_cast<int>(code) : -1;
-}
-
-quint32 CodeOf(const ListState& list)
-{
-    return list.index < 0 ? 0 : static_cast<quint32>(list.index);
 }
 
 } // namespace
 
 UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
-                             const UnitContext& context, ProcessEnd& end)
-{
+                             const UnitContext& context, ProcessEnd& end) {
     if (block.size() < static_cast<size_t>(ReleImageLength))
         return UnpackResult::ShortBlock;
 
-    // Tests a cell just before it is applied; the first failure ends unpacking.
-    auto fails = [&](int byte, quint32 max) {
-        if (block[byte] <= max)
-            return false;
-        end.AbortOnBadData(byte, block[byte]);
-        return true;
-    };
+    const CellTest fails(block, end);
 
     for (int o = 1; o <= OutputCount; ++o) {
         SetEventChecks(page, o, false);
@@ -104,7 +85,8 @@ UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
         out.List(OptionList::TimeZmk).index = IndexForCode(out.List(OptionList::TimeZmk), block[b]);
         if (fails(b + 1, TimeMax))
             return UnpackResult::BadData;
-        out.List(OptionList::TimeRzmk).index = IndexForCode(out.List(OptionList::TimeRzmk), block[b + 1]);
+        out.List(OptionList::TimeRzmk).index =
+            IndexForCode(out.List(OptionList::TimeRzmk), block[b + 1]);
         if (fails(b + 2, TimeMax))
             return UnpackResult::BadData;
         ListState& duration = out.List(OptionList::TimePeriod);
@@ -115,8 +97,7 @@ UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
     return UnpackResult::Ok;
 }
 
-bool PackReleImage(const RtrPageState& page, std::span<quint32> block)
-{
+bool PackReleImage(const RtrPageState& page, std::span<quint32> block) {
     if (block.size() < static_cast<size_t>(ReleImageLength))
         return false;
 
@@ -136,8 +117,9 @@ bool PackReleImage(const RtrPageState& page, std::span<quint32> block)
         block[b] = CodeOf(out.List(OptionList::TimeZmk));
         block[b + 1] = CodeOf(out.List(OptionList::TimeRzmk));
         const ListState& duration = out.List(OptionList::TimePeriod);
-        block[b + 2] = out.mode == ModeSound && duration.index >= 0 ? MinuteCodeFromIndex(duration.index)
-                                                                    : CodeOf(duration);
+        block[b + 2] = out.mode == ModeSound && duration.index >= 0
+                           ? MinuteCodeFromIndex(duration.index)
+                           : CodeOf(duration);
         block[FirstModeByte + o - 1] = static_cast<quint32>(out.mode + 1);
     }
     return true;

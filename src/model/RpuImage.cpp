@@ -1,7 +1,7 @@
 #include "model/RpuImage.h"
 
+#include "model/ImageCells.h"
 #include "model/RpuModeRules.h"
-#include "model/TimeLists.h"
 
 namespace tunbox {
 namespace {
@@ -29,33 +29,20 @@ constexpr RpuEvent EventBytes[] = {
 constexpr int FirstEventByte = 74;
 
 // Byte 50 + k holds sources 2k+1 (bit o-1) and 2k+2 (bit o+3) of output o.
-quint32 OddSourceBit(int output) { return BitWeights[output - 1]; }
-quint32 EvenSourceBit(int output) { return BitWeights[output + 3]; }
-
-int IndexForCode(const ListState& list, quint32 code)
-{
-    return code < static_cast<quint32>(ListItemCount(list.kind)) ? static_cast<int>(code) : -1;
+quint32 OddSourceBit(int output) {
+    return BitWeights[output - 1];
 }
-
-quint32 CodeOf(const ListState& list)
-{
-    return list.index < 0 ? 0 : static_cast<quint32>(list.index);
+quint32 EvenSourceBit(int output) {
+    return BitWeights[output + 3];
 }
 
 } // namespace
 
-UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, ProcessEnd& end)
-{
+UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, ProcessEnd& end) {
     if (block.size() < static_cast<size_t>(SettingsImageLength))
         return UnpackResult::ShortBlock;
 
-    // Tests a cell just before it is applied; the first failure ends unpacking.
-    auto fails = [&](int byte, quint32 max) {
-        if (block[byte] <= max)
-            return false;
-        end.AbortOnBadData(byte, block[byte]);
-        return true;
-    };
+    const CellTest fails(block, end);
 
     for (int o = 1; o <= OutputCount; ++o) {
         SetRpuEventChecks(page, o, false);
@@ -104,9 +91,11 @@ UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, 
     if (fails(InversionByte, MaskMax))
         return UnpackResult::BadData;
     for (int o = 1; o <= OutputCount; ++o)
-        page.Output(o).List(OptionList::InvRele).index = (block[InversionByte] & BitWeights[o - 1]) ? 1 : 0;
+        page.Output(o).List(OptionList::InvRele).index =
+            (block[InversionByte] & BitWeights[o - 1]) ? 1 : 0;
 
-    constexpr OptionList TimeOrder[] = {OptionList::TimeZmk, OptionList::TimeRzmk, OptionList::TimePeriod};
+    constexpr OptionList TimeOrder[] = {OptionList::TimeZmk, OptionList::TimeRzmk,
+                                        OptionList::TimePeriod};
     for (int o = 1; o <= OutputCount; ++o) {
         for (int i = 0; i < 3; ++i) {
             const int byte = FirstTimeByte + 3 * (o - 1) + i;
@@ -119,8 +108,7 @@ UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, 
     return UnpackResult::Ok;
 }
 
-bool PackRpuImage(const RpuPageState& page, std::span<quint32> block)
-{
+bool PackRpuImage(const RpuPageState& page, std::span<quint32> block) {
     if (block.size() < static_cast<size_t>(SettingsImageLength))
         return false;
 

@@ -1,45 +1,28 @@
 #include "model/RtrPageModel.h"
 
 #include "model/FactoryDefaults.h"
+#include "model/PageActs.h"
 #include "model/ReleImage.h"
 #include "model/RtrModeRules.h"
-#include "model/TimeLists.h"
-
-#include <QtGlobal>
 
 namespace tunbox {
 namespace {
 
 constexpr int ModeCount = 7;
 
-// The defaults pass every range test, so this end is never reached.
-class DefaultsNeverFail : public ProcessEnd {
-public:
-    void AbortOnBadData(int byteNumber, quint32 value) override
-    {
-        qFatal("factory defaults failed at byte %d (value %u)", byteNumber, value);
-    }
-};
-
 } // namespace
 
-RtrPageModel::RtrPageModel(QObject* parent)
-    : QObject(parent)
-{
-}
+RtrPageModel::RtrPageModel(QObject* parent) : QObject(parent) {}
 
-void RtrPageModel::SetContextSource(std::function<UnitContext()> source)
-{
+void RtrPageModel::SetContextSource(std::function<UnitContext()> source) {
     context_ = std::move(source);
 }
 
-UnitContext RtrPageModel::Context() const
-{
+UnitContext RtrPageModel::Context() const {
     return context_ ? context_() : UnitContext{};
 }
 
-bool RtrPageModel::SetMode(int output, int mode)
-{
+bool RtrPageModel::SetMode(int output, int mode) {
     if (!IsOutput(output) || mode < 0 || mode >= ModeCount)
         return false;
     state_.Output(output).mode = mode;
@@ -48,52 +31,31 @@ bool RtrPageModel::SetMode(int output, int mode)
     return true;
 }
 
-bool RtrPageModel::SetEventChecked(int output, RtrEvent event, bool checked)
-{
+bool RtrPageModel::SetEventChecked(int output, RtrEvent event, bool checked) {
     const int e = static_cast<int>(event);
     if (!IsOutput(output) || e < 0 || e >= RtrEventCount)
         return false;
-    CheckState& box = state_.Output(output).Event(event);
-    if (!box.enabled || !box.visible)
-        return false;
-    if (box.checked != checked) {
-        box.checked = checked;
-        emit StateChanged();
-    }
-    return true;
+    return Settle(ClickBox(state_.Output(output).Event(event), checked, /*mustBeVisible=*/true),
+                  [this] { emit StateChanged(); });
 }
 
-bool RtrPageModel::SetListIndex(int output, OptionList list, int index)
-{
+bool RtrPageModel::SetListIndex(int output, OptionList list, int index) {
     const int l = static_cast<int>(list);
     if (!IsOutput(output) || l < 0 || l >= OptionListCount)
         return false;
-    ListState& state = state_.Output(output).List(list);
-    if (!state.enabled || index < 0 || index >= ListItemCount(state.kind))
-        return false;
-    if (state.index != index) {
-        state.index = index;
-        emit StateChanged();
-    }
-    return true;
+    return Settle(ChooseItem(state_.Output(output).List(list), index),
+                  [this] { emit StateChanged(); });
 }
 
-bool RtrPageModel::SetBindingChecked(int output, int partition, bool checked)
-{
+bool RtrPageModel::SetBindingChecked(int output, int partition, bool checked) {
     if (!IsOutput(output) || partition < 1 || partition > PartitionCount)
         return false;
-    CheckState& box = state_.Output(output).partitions[partition - 1];
-    if (!box.enabled)
-        return false;
-    if (box.checked != checked) {
-        box.checked = checked;
-        emit StateChanged();
-    }
-    return true;
+    return Settle(
+        ClickBox(state_.Output(output).partitions[partition - 1], checked, /*mustBeVisible=*/false),
+        [this] { emit StateChanged(); });
 }
 
-UnpackResult RtrPageModel::Unpack(std::span<const quint32> block, ProcessEnd& end)
-{
+UnpackResult RtrPageModel::Unpack(std::span<const quint32> block, ProcessEnd& end) {
     const UnpackResult result = UnpackReleImage(state_, block, Context(), end);
     // A failed unpack leaves what it had applied; the view shows it either way.
     if (result != UnpackResult::ShortBlock)
@@ -101,19 +63,16 @@ UnpackResult RtrPageModel::Unpack(std::span<const quint32> block, ProcessEnd& en
     return result;
 }
 
-bool RtrPageModel::Pack(std::span<quint32> block) const
-{
+bool RtrPageModel::Pack(std::span<quint32> block) const {
     return PackReleImage(state_, block);
 }
 
-void RtrPageModel::ApplyFactoryDefaults()
-{
+void RtrPageModel::ApplyFactoryDefaults() {
     DefaultsNeverFail end;
     Unpack(FactoryDefaults(), end);
 }
 
-void RtrPageModel::SetState(const RtrPageState& state)
-{
+void RtrPageModel::SetState(const RtrPageState& state) {
     state_ = state;
     emit StateChanged();
 }

@@ -2,6 +2,7 @@
 
 #include "app/MessageTable.h"
 #include "ui/settings/ControlProjection.h"
+#include "ui/settings/OutputWiring.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -164,44 +165,14 @@ void RpuSettingsPage::ConnectOutput(int output) {
             RadioButton_ReleWorkModeRPUClick(
                 outputs_[static_cast<size_t>(output - 1)].modeButtons->button(mode));
     });
-    for (int e = 0; e < RpuEventCount; ++e) {
-        connect(controls.events[static_cast<size_t>(e)], &QCheckBox::clicked, this,
-                [this, output, e](bool checked) {
-                    if (!model_->SetEventChecked(output, static_cast<RpuEvent>(e), checked))
-                        Refresh();
-                });
-    }
-    for (int n = 1; n <= SourceCount; ++n) {
-        connect(controls.bindings[static_cast<size_t>(n - 1)], &QCheckBox::clicked, this,
-                [this, output, n](bool checked) {
-                    if (!model_->SetBindingChecked(output, n, checked))
-                        Refresh();
-                });
-    }
-    const auto lists = controls.Lists();
-    for (int l = 0; l < OptionListCount; ++l) {
-        connect(lists[static_cast<size_t>(l)], &QComboBox::activated, this,
-                [this, output, l](int index) {
-                    if (!model_->SetListIndex(output, static_cast<OptionList>(l), index))
-                        Refresh();
-                });
-    }
+    ConnectOutputActs<RpuEvent>(this, controls, *model_, RpuEventCount, SourceCount,
+                                [this] { Refresh(); });
 }
 
 void RpuSettingsPage::Refresh(bool refillLists) {
     for (OutputControls& controls : outputs_) {
         const RpuOutputState& state = model_->State().Output(controls.output);
-        ShowMode(controls.modeButtons, state.mode);
-        for (size_t e = 0; e < controls.events.size(); ++e)
-            ShowCheck(controls.events[e], state.events[e]);
-        for (size_t n = 0; n < controls.bindings.size(); ++n) {
-            ShowCheck(controls.bindings[n], state.sources[n]);
-            controls.bindingNumbers[n]->setEnabled(state.sources[n].enabled);
-        }
-        const auto lists = controls.Lists();
-        for (size_t l = 0; l < lists.size(); ++l)
-            ShowList(lists[l], controls.shownKinds[l], state.lists[l], controls.output, lookup_,
-                     refillLists);
+        ShowOutput(controls, state, state.sources, lookup_, refillLists);
     }
 }
 

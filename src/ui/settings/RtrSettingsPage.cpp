@@ -2,6 +2,7 @@
 
 #include "app/MessageTable.h"
 #include "ui/settings/ControlProjection.h"
+#include "ui/settings/OutputWiring.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -151,44 +152,14 @@ void RtrSettingsPage::ConnectOutput(int output) {
         if (mode != model_->State().Output(output).mode)
             ReleWorkMode1Click(outputs_[static_cast<size_t>(output - 1)].modeGroup);
     });
-    for (int e = 0; e < RtrEventCount; ++e) {
-        connect(controls.events[static_cast<size_t>(e)], &QCheckBox::clicked, this,
-                [this, output, e](bool checked) {
-                    if (!model_->SetEventChecked(output, static_cast<RtrEvent>(e), checked))
-                        Refresh();
-                });
-    }
-    for (int p = 1; p <= PartitionCount; ++p) {
-        connect(controls.bindings[static_cast<size_t>(p - 1)], &QCheckBox::clicked, this,
-                [this, output, p](bool checked) {
-                    if (!model_->SetBindingChecked(output, p, checked))
-                        Refresh();
-                });
-    }
-    const auto lists = controls.Lists();
-    for (int l = 0; l < OptionListCount; ++l) {
-        connect(lists[static_cast<size_t>(l)], &QComboBox::activated, this,
-                [this, output, l](int index) {
-                    if (!model_->SetListIndex(output, static_cast<OptionList>(l), index))
-                        Refresh();
-                });
-    }
+    ConnectOutputActs<RtrEvent>(this, controls, *model_, RtrEventCount, PartitionCount,
+                                [this] { Refresh(); });
 }
 
 void RtrSettingsPage::Refresh(bool refillLists) {
     for (OutputControls& controls : outputs_) {
         const RtrOutputState& state = model_->State().Output(controls.output);
-        ShowMode(controls.modeButtons, state.mode);
-        for (size_t e = 0; e < controls.events.size(); ++e)
-            ShowCheck(controls.events[e], state.events[e]);
-        for (size_t p = 0; p < controls.bindings.size(); ++p) {
-            ShowCheck(controls.bindings[p], state.partitions[p]);
-            controls.bindingNumbers[p]->setEnabled(state.partitions[p].enabled);
-        }
-        const auto lists = controls.Lists();
-        for (size_t l = 0; l < lists.size(); ++l)
-            ShowList(lists[l], controls.shownKinds[l], state.lists[l], controls.output, lookup_,
-                     refillLists);
+        ShowOutput(controls, state, state.partitions, lookup_, refillLists);
     }
 }
 
