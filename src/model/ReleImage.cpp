@@ -7,11 +7,6 @@
 namespace tunbox {
 namespace {
 
-constexpr quint32 MaskMax = 7;
-constexpr quint32 ModeMax = 7;
-constexpr quint32 TimeMax = 255;
-constexpr int ModeSound = 3;
-constexpr int ModeSpecial = 6;
 constexpr int InversionByte = 32;
 constexpr int FirstTimeByte = 33;
 constexpr int FirstModeByte = 42;

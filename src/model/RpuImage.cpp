@@ -7,9 +7,6 @@ namespace tunbox {
 namespace {
 
 constexpr quint32 BindingMax = 0x77;
-constexpr quint32 MaskMax = 7;
-constexpr quint32 ModeMax = 7;
-constexpr quint32 TimeMax = 255;
 constexpr quint32 MarkAllZero = 0x5A;
 constexpr quint32 MarkInUse = 0x55;
 constexpr int MarkByte = 49;
@@ -18,7 +15,6 @@ constexpr int BindingBytes = 24;
 constexpr int InversionByte = 83;
 constexpr int FirstTimeByte = 84;
 constexpr int FirstModeByte = 93;
-constexpr int ModeSpecial = 6;
 
 // Event boxes stored as masks, bytes 74..82 in the order unpacking tests them.
 constexpr RpuEvent EventBytes[] = {

@@ -3,9 +3,6 @@
 namespace tunbox {
 namespace {
 
-constexpr int ModeSound = 3;
-constexpr int ModeAlarm = 4;
-constexpr int ModeSpecial = 6;
 constexpr int ConstantCode = 255;
 constexpr int TwoMinutesCode = 24;
 constexpr int OkOutput = 3;

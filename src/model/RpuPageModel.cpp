@@ -15,7 +15,7 @@ bool RpuPageModel::SetMode(int output, int mode) {
 }
 
 bool RpuPageModel::ForceMode(int output, int mode) {
-    if (!IsOutput(output) || mode < 0 || mode >= RpuModeCount)
+    if (!IsOutput(output) || mode < 0 || mode >= ModeCount)
         return false;
     state_.Output(output).mode = mode;
     ApplyRpuWorkMode(state_, output);

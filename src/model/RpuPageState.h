@@ -25,7 +25,6 @@ enum class RpuEvent {
 };
 constexpr int RpuEventCount = 12;
 constexpr int SourceCount = 48;
-constexpr int RpuModeCount = 7;
 
 const char* RpuEventPrefix(RpuEvent event);
 

@@ -14,8 +14,6 @@ constexpr int NoneCode = 0;
 constexpr int ConstantCode = 255;
 constexpr int HalfSecondCode = 1;
 constexpr int TenSecondsCode = 20;
-constexpr int ModeSound = 3;
-constexpr int ModeSpecial = 6;
 
 // Selections of one mode: open, close and duration index, inversion index, and
 // which event boxes the mode checks. Modes 3 and 6 get extra treatment below.

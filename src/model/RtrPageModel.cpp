@@ -6,11 +6,6 @@
 #include "model/RtrModeRules.h"
 
 namespace tunbox {
-namespace {
-
-constexpr int ModeCount = 7;
-
-} // namespace
 
 RtrPageModel::RtrPageModel(QObject* parent) : QObject(parent) {}
 

@@ -22,7 +22,7 @@ namespace {
 // Only "Звуковой", "Тревога" and "Специальный" can be chosen on this page.
 constexpr unsigned UsableModes() {
     unsigned modes = 0;
-    for (int m = 0; m < RpuModeCount; ++m)
+    for (int m = 0; m < ModeCount; ++m)
         if (RpuModeButtonEnabled(m))
             modes |= 1u << m;
     return modes;
@@ -135,7 +135,7 @@ void RpuSettingsPage::RadioButton_ReleWorkModeRPUClick(QObject* sender) {
         return;
     const OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
     // The first checked button of the output, found by its name.
-    for (int m = 1; m <= RpuModeCount; ++m) {
+    for (int m = 1; m <= ModeCount; ++m) {
         auto* button = controls.modeGroup->findChild<QAbstractButton*>(
             QStringLiteral("RadioButton%1%2").arg(output).arg(m));
         if (button && button->isChecked()) {
