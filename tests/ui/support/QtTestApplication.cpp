@@ -1,10 +1,13 @@
 // Widgets need one QApplication for the whole test run and gtest's own main
-// makes none, so a global environment does. It also fills the message
-// catalogue with the program's own texts, as start-up does.
+// makes none, so a global environment does. It also sets up what start-up
+// would: the program's own texts in the message catalogue and the Russian
+// number format, and the window's font, in which layouts are judged.
 #include "app/BuiltInMessages.h"
 #include "app/MessageTable.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +19,10 @@ class QtTestApplication : public ::testing::Environment {
   public:
     void SetUp() override {
         app_ = std::make_unique<QApplication>(argc_, argv_);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(11);
+        QApplication::setFont(font);
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
             tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));
     }
@@ -23,7 +30,7 @@ class QtTestApplication : public ::testing::Environment {
 
   private:
     int argc_ = 1;
-    char name_[16] = "tunbox_ui_tests";
+    char name_[16] = "tunbox_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
