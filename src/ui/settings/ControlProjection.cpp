@@ -20,23 +20,24 @@ void ShowCheck(QCheckBox* box, const CheckState& state) {
 namespace {
 
 // The inversion items are captions of the page, not catalogue texts.
-[[maybe_unused]] constexpr const char* kInversionItems[] = {
+constexpr const char* kInversionItems[] = {
     QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Нет "),
     QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Да"),
 };
+
+QStringList ItemsOf(ListKind kind, int output, const MessageLookup& lookup) {
+    if (kind == ListKind::Inversion)
+        return {SettingsText(kInversionItems[0]), SettingsText(kInversionItems[1])};
+    return ListTexts(kind, output, lookup);
+}
 
 } // namespace
 
 void ShowList(QComboBox* list, ListKind& shownKind, const ListState& state, int output,
               const MessageLookup& lookup, bool refill) {
     if (refill || shownKind != state.kind) {
-        QStringList items = ListTexts(state.kind, output, lookup);
-        if (state.kind == ListKind::Inversion) {
-            for (QString& item : items)
-                item = SettingsText(item.toUtf8().constData());
-        }
         list->clear();
-        list->addItems(items);
+        list->addItems(ItemsOf(state.kind, output, lookup));
         shownKind = state.kind;
     }
     list->setCurrentIndex(state.index >= 0 && state.index < list->count() ? state.index : -1);
