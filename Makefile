@@ -1,11 +1,15 @@
 # Front door for the README commands: each target installs what is missing,
-# builds and then does its one job.
+# builds and then does its one job. PRESET chooses the build (default, ci, asan,
+# release); each has its own folder, and run, screenshots and test use the
+# binaries of the preset they built.
 PRESET ?= default
+JOBS ?= $(shell nproc)
+BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 # The build tool runs make itself; keep its output to the build lines.
 MAKEFLAGS += --no-print-directory
-BUILD_DIR := build
+FORMATTED := $(shell find src tests tools -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test screenshots format clean
+.PHONY: all deps build run run-simulated test screenshots format format-check clean
 
 all: build
 
@@ -14,7 +18,7 @@ deps:
 
 build: deps
 	@cmake --preset $(PRESET) >/dev/null
-	@cmake --build --preset $(PRESET)
+	@cmake --build --preset $(PRESET) --parallel $(JOBS)
 
 run: build
 	$(BUILD_DIR)/bin/tunbox-rpu-klt
@@ -26,8 +30,12 @@ screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/tunbox-screenshots $(BUILD_DIR)/screenshots
 	@echo "Screenshots in $(BUILD_DIR)/screenshots/"
 
-format:
-	@clang-format -i $$(find src tests tools -name '*.cpp' -o -name '*.h')
+format: deps
+	@clang-format -i $(FORMATTED)
+
+# Fails, naming each file, when a source file is not formatted as .clang-format says.
+format-check: deps
+	@clang-format --dry-run --Werror $(FORMATTED)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf build build-*

@@ -4,6 +4,9 @@
 
 namespace tunbox {
 
+// Language code of the program's own texts: they are Russian and need no module.
+inline constexpr char BuiltInLanguage[] = "RU";
+
 // Ids of the program's own (Russian) message texts: 10001 .. 10087, without gaps.
 inline constexpr int FirstBuiltInMessageId = 10001;
 inline constexpr int LastBuiltInMessageId = 10087;

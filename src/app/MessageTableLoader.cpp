@@ -36,7 +36,7 @@ void FillMessageTable(MessageTable& table, const MessageLookup& source) {
 void LoadMessageTable() {
     const QString code = GetCurrentDefaultLocaleReg();
     std::unique_ptr<LanguageModule> module;
-    if (!code.isEmpty() && code != QLatin1String("RU"))
+    if (!code.isEmpty() && code != QLatin1String(BuiltInLanguage))
         module = LanguageModule::LoadForExtension(Program(), code);
     // The texts are Unicode from their source to the table: unlike an 8-bit
     // string loader, nothing here depends on the system's code page.

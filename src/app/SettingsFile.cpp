@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 
+#include "app/BuiltInMessages.h"
 #include "app/IniFile.h"
 #include "app/ProgramPaths.h"
 
@@ -15,7 +16,7 @@ const QString kHelpSection = QStringLiteral("Help");
 
 QString SettingsFile::ReadLanguage() {
     return IniFile::ReadString(Program().SettingsFile(), kLanguageSection, kDefaultKey,
-                               QString::fromLatin1(DefaultLanguage));
+                               QString::fromLatin1(BuiltInLanguage));
 }
 
 bool SettingsFile::WriteLanguage(const QString& code) {

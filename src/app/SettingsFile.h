@@ -10,8 +10,6 @@ namespace tunbox {
 // Every access opens, uses and closes the file; see IniFile.
 class SettingsFile {
   public:
-    static constexpr char DefaultLanguage[] = "RU";
-
     // [Language] Default of the running program's settings file, "RU" when the
     // file, the section or the key is missing or the file cannot be read.
     static QString ReadLanguage();

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/BuiltInMessages.h"
 #include "app/GuardedApplication.h"
 #include "app/LanguageState.h"
 #include "app/MessageTableLoader.h"
@@ -14,6 +15,15 @@ int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow)
     return RunStartup(ProgramPaths::FromApplication(), createMainWindow);
 }
 
+void ActivateLanguage(const QString& code) {
+    // "RU" names the built-in texts, which need no module: they are made active
+    // as such, so numbers and dates follow the Russian locale too instead of
+    // whatever locale the desktop happens to run in.
+    const QString builtIn = QString::fromLatin1(BuiltInLanguage);
+    SetNewResourceFile(code == builtIn ? QString() : code, {}, builtIn);
+    LoadMessageTable();
+}
+
 int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWindow) {
     try {
         QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
@@ -22,12 +32,7 @@ int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWin
 
         const QString code = SettingsFile::ReadLanguage();
         SetDefaultLocaleReg(paths.executable, code);
-        // "RU" names the built-in texts, which need no module: they are made
-        // active as such, so numbers and dates follow the Russian locale too
-        // instead of whatever locale the desktop happens to run in.
-        const QString builtIn = QString::fromLatin1(SettingsFile::DefaultLanguage);
-        SetNewResourceFile(code == builtIn ? QString() : code, {}, builtIn);
-        LoadMessageTable();
+        ActivateLanguage(code);
 
         const std::unique_ptr<QWidget> window = createMainWindow();
         if (!window)

@@ -22,11 +22,16 @@ int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow)
 //      relative folders ("reg", "base", "conf", "help") resolve beside it;
 //   3. the language code from the settings file ([Language] Default, "RU" when missing);
 //   4. SetDefaultLocaleReg(executable, code);
-//   5. SetNewResourceFile(code, {}, "RU");
-//   6. LoadMessageTable();
+//   5. and 6. ActivateLanguage(code);
 //   7. the main window from createMainWindow, shown, and the event loop until it ends.
 // An exception from any step is shown in the exception box and the result is 0;
 // otherwise the result is the event loop's.
 int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWindow);
+
+// Makes code the interface language as start-up does: SetNewResourceFile for it
+// (no module, and the Russian locale, for BuiltInLanguage), then LoadMessageTable
+// for the recorded choice. Without program paths (tools, tests) nothing is
+// recorded, so the catalogue gets the built-in texts.
+void ActivateLanguage(const QString& code);
 
 } // namespace tunbox

@@ -4,8 +4,7 @@
 
 namespace tunbox {
 
-QString FormatMessage(const QString& pattern, std::initializer_list<QVariant> args)
-{
+QString FormatMessage(const QString& pattern, std::initializer_list<QVariant> args) {
     QString out;
     out.reserve(pattern.size() + 16);
     auto next = args.begin();

@@ -2,13 +2,16 @@
 
 namespace tunbox {
 
-const char* OptionListPrefix(OptionList list)
-{
+const char* OptionListPrefix(OptionList list) {
     switch (list) {
-    case OptionList::TimeRzmk: return "TimeRzmk";
-    case OptionList::TimeZmk: return "TimeZmk";
-    case OptionList::TimePeriod: return "TimePeriod";
-    case OptionList::InvRele: return "InvRele";
+    case OptionList::TimeRzmk:
+        return "TimeRzmk";
+    case OptionList::TimeZmk:
+        return "TimeZmk";
+    case OptionList::TimePeriod:
+        return "TimePeriod";
+    case OptionList::InvRele:
+        return "InvRele";
     }
     return "";
 }

@@ -2,8 +2,7 @@
 
 namespace tunbox {
 
-QString BadDataMessage(const MessageLookup& lookup, int byteNumber, quint32 value)
-{
+QString BadDataMessage(const MessageLookup& lookup, int byteNumber, quint32 value) {
     return FormatMessage(lookup(BadDataMessageId), {byteNumber, static_cast<qint32>(value)});
 }
 

@@ -7,7 +7,7 @@
 namespace tunbox {
 
 constexpr int BadDataMessageId = 10082; // "Ошибка в данных, считанных с прибора (Байт №%d=%d). ..."
-constexpr int ErrorCaptionId = 10001;   // "Ошибка!"
+constexpr int ErrorCaptionId = 10001; // "Ошибка!"
 constexpr int BadDataExitCode = 1;
 
 // The one place that ends the program when settings data fails its range test.
@@ -20,7 +20,7 @@ constexpr int BadDataExitCode = 1;
 // with BadDataExitCode, without the exit question and without saving or sending
 // anything. Test forms record the call and return.
 class ProcessEnd {
-public:
+  public:
     virtual ~ProcessEnd() = default;
 
     // byteNumber: position of the cell within the settings block, counted from 0.

@@ -1,7 +1,7 @@
 #include "model/ReleImage.h"
 
 #include "model/ImageCells.h"
-#include "model/RtrModeRules.h"
+#include "model/ReleModeRules.h"
 #include "model/TimeLists.h"
 
 namespace tunbox {
@@ -14,12 +14,12 @@ constexpr int FirstModeByte = 42;
 // Event boxes stored as masks, in the order unpacking tests their bytes.
 struct EventByte {
     int byte;
-    RtrEvent event;
+    ReleEvent event;
 };
 constexpr EventByte EventBytes[] = {
-    {16, RtrEvent::SelfDamage}, {17, RtrEvent::RadioChanBlck}, {18, RtrEvent::DamageCD},
-    {19, RtrEvent::PowerCD},    {21, RtrEvent::AlarmEvent},    {23, RtrEvent::ErrorFire},
-    {26, RtrEvent::OnOffLine},  {27, RtrEvent::OnOffAllLine},  {28, RtrEvent::NoLine},
+    {16, ReleEvent::SelfDamage}, {17, ReleEvent::RadioChanBlck}, {18, ReleEvent::DamageCD},
+    {19, ReleEvent::PowerCD},    {21, ReleEvent::AlarmEvent},    {23, ReleEvent::ErrorFire},
+    {26, ReleEvent::OnOffLine},  {27, ReleEvent::OnOffAllLine},  {28, ReleEvent::NoLine},
 };
 
 bool HasBit(quint32 mask, int output) {
@@ -28,7 +28,7 @@ bool HasBit(quint32 mask, int output) {
 
 } // namespace
 
-UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
+UnpackResult UnpackReleImage(PageState& page, std::span<const quint32> block,
                              const UnitContext& context, ProcessEnd& end) {
     if (block.size() < static_cast<size_t>(ReleImageLength))
         return UnpackResult::ShortBlock;
@@ -38,7 +38,7 @@ UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
     for (int o = 1; o <= OutputCount; ++o) {
         SetEventChecks(page, o, false);
         EnableOutputOptions(page, o, false);
-        SetPartitionChecks(page, o, false);
+        SetBindingChecks(page, o, false);
     }
 
     for (int p = 1; p <= PartitionCount; ++p) {
@@ -46,7 +46,7 @@ UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
             return UnpackResult::BadData;
         for (int o = 1; o <= OutputCount; ++o)
             if (HasBit(block[p - 1], o))
-                page.Output(o).partitions[p - 1].checked = true;
+                page.Output(o).bindings[p - 1].checked = true;
     }
 
     for (int o = 1; o <= OutputCount; ++o) {
@@ -73,7 +73,7 @@ UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
         page.Output(o).List(OptionList::InvRele).index = HasBit(block[InversionByte], o) ? 1 : 0;
 
     for (int o = 1; o <= OutputCount; ++o) {
-        RtrOutputState& out = page.Output(o);
+        OutputState& out = page.Output(o);
         const int b = FirstTimeByte + 3 * (o - 1);
         if (fails(b, TimeMax))
             return UnpackResult::BadData;
@@ -92,15 +92,15 @@ UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
     return UnpackResult::Ok;
 }
 
-bool PackReleImage(const RtrPageState& page, std::span<quint32> block) {
+bool PackReleImage(const PageState& page, std::span<quint32> block) {
     if (block.size() < static_cast<size_t>(ReleImageLength))
         return false;
 
     for (int o = 1; o <= OutputCount; ++o) {
-        const RtrOutputState& out = page.Output(o);
+        const OutputState& out = page.Output(o);
         const quint32 weight = BitWeights[o - 1];
         for (int p = 1; p <= PartitionCount; ++p)
-            if (out.partitions[p - 1].checked)
+            if (out.bindings[p - 1].checked)
                 block[p - 1] += weight;
         for (const EventByte& eb : EventBytes)
             if (out.Event(eb.event).checked)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/ProcessEnd.h"
-#include "model/RtrPageState.h"
+#include "model/RelePageState.h"
 #include "model/SettingsLayout.h"
 #include "model/UnitContext.h"
 
@@ -19,13 +19,13 @@ namespace tunbox {
 // 0..255; bytes 20, 22, 24, 25, 29..31 are never read. The first failing cell
 // goes to end.AbortOnBadData and unpacking stops (BadData). A block shorter than
 // ReleImageLength changes nothing (ShortBlock).
-UnpackResult UnpackReleImage(RtrPageState& page, std::span<const quint32> block,
+UnpackResult UnpackReleImage(PageState& page, std::span<const quint32> block,
                              const UnitContext& context, ProcessEnd& end);
 
 // Adds the page into block, which the caller has zero-filled: mask bits are added
 // to bytes 0..19, 21, 23, 26..28 and 32; bytes 33..44 are assigned. Other bytes
 // are left as they are. Returns false, writing nothing, when block is shorter
 // than ReleImageLength.
-bool PackReleImage(const RtrPageState& page, std::span<quint32> block);
+bool PackReleImage(const PageState& page, std::span<quint32> block);
 
 } // namespace tunbox

@@ -34,7 +34,7 @@ quint32 EvenSourceBit(int output) {
 
 } // namespace
 
-UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, ProcessEnd& end) {
+UnpackResult UnpackRpuImage(PageState& page, std::span<const quint32> block, ProcessEnd& end) {
     if (block.size() < static_cast<size_t>(SettingsImageLength))
         return UnpackResult::ShortBlock;
 
@@ -43,7 +43,7 @@ UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, 
     for (int o = 1; o <= OutputCount; ++o) {
         SetRpuEventChecks(page, o, false);
         EnableRpuOutputOptions(page, o, false);
-        SetSourceChecks(page, o, false);
+        SetBindingChecks(page, o, false);
     }
 
     // Bits 3 and 7 have no source; the single upper bound lets them pass.
@@ -52,11 +52,11 @@ UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, 
         if (fails(byte, BindingMax))
             return UnpackResult::BadData;
         for (int o = 1; o <= OutputCount; ++o) {
-            RpuOutputState& out = page.Output(o);
+            OutputState& out = page.Output(o);
             if (block[byte] & OddSourceBit(o))
-                out.sources[2 * k].checked = true;
+                out.bindings[2 * k].checked = true;
             if (block[byte] & EvenSourceBit(o))
-                out.sources[2 * k + 1].checked = true;
+                out.bindings[2 * k + 1].checked = true;
         }
     }
 
@@ -64,13 +64,13 @@ UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, 
         const int byte = FirstModeByte + o - 1;
         if (fails(byte, ModeMax))
             return UnpackResult::BadData;
-        RpuOutputState& out = page.Output(o);
+        OutputState& out = page.Output(o);
         out.mode = static_cast<int>(block[byte]) - 1;
         if (out.mode >= 0) {
             EnableRpuOutputOptions(page, o, out.mode == ModeSpecial);
             ApplyRpuWorkMode(page, o);
         } else {
-            EnableSourceChecks(page, o, false);
+            EnableBindingChecks(page, o, false);
         }
     }
 
@@ -104,16 +104,16 @@ UnpackResult UnpackRpuImage(RpuPageState& page, std::span<const quint32> block, 
     return UnpackResult::Ok;
 }
 
-bool PackRpuImage(const RpuPageState& page, std::span<quint32> block) {
+bool PackRpuImage(const PageState& page, std::span<quint32> block) {
     if (block.size() < static_cast<size_t>(SettingsImageLength))
         return false;
 
     for (int o = 1; o <= OutputCount; ++o) {
-        const RpuOutputState& out = page.Output(o);
+        const OutputState& out = page.Output(o);
         for (int k = 0; k < BindingBytes; ++k) {
-            if (out.sources[2 * k].checked)
+            if (out.bindings[2 * k].checked)
                 block[FirstBindingByte + k] += OddSourceBit(o);
-            if (out.sources[2 * k + 1].checked)
+            if (out.bindings[2 * k + 1].checked)
                 block[FirstBindingByte + k] += EvenSourceBit(o);
         }
         for (int i = 0; i < static_cast<int>(std::size(EventBytes)); ++i)

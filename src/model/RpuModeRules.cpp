@@ -12,53 +12,34 @@ constexpr RpuEvent SpecialDisabled[] = {RpuEvent::OnOfLineRPU, RpuEvent::OnAllLi
 
 } // namespace
 
-void EnableRpuOutputOptions(RpuPageState& page, int output, bool enabled)
-{
+void EnableRpuOutputOptions(PageState& page, int output, bool enabled) {
     if (!IsOutput(output))
         return;
-    RpuOutputState& out = page.Output(output);
+    OutputState& out = page.Output(output);
     for (CheckState& box : out.events)
         box.enabled = enabled;
     for (ListState& list : out.lists)
         list.enabled = enabled;
 }
 
-void SetRpuEventChecks(RpuPageState& page, int output, bool checked)
-{
+void SetRpuEventChecks(PageState& page, int output, bool checked) {
     if (!IsOutput(output))
         return;
     for (CheckState& box : page.Output(output).events)
         box.checked = checked;
 }
 
-void EnableSourceChecks(RpuPageState& page, int output, bool enabled)
-{
+void ApplyRpuWorkMode(PageState& page, int output) {
     if (!IsOutput(output))
         return;
-    for (CheckState& box : page.Output(output).sources)
-        box.enabled = enabled;
-}
-
-void SetSourceChecks(RpuPageState& page, int output, bool checked)
-{
-    if (!IsOutput(output))
-        return;
-    for (CheckState& box : page.Output(output).sources)
-        box.checked = checked;
-}
-
-void ApplyRpuWorkMode(RpuPageState& page, int output)
-{
-    if (!IsOutput(output))
-        return;
-    RpuOutputState& out = page.Output(output);
+    OutputState& out = page.Output(output);
     const int mode = out.mode;
     if (mode != ModeSound && mode != ModeAlarm && mode != ModeSpecial)
         return;
 
     EnableRpuOutputOptions(page, output, mode == ModeSpecial);
     SetRpuEventChecks(page, output, false);
-    EnableSourceChecks(page, output, true);
+    EnableBindingChecks(page, output, true);
 
     // Refilling a list drops its selection; every list is selected again below.
     ListState& open = out.List(OptionList::TimeRzmk);

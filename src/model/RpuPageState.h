@@ -1,9 +1,6 @@
 #pragma once
 
-#include "model/PageControls.h"
-#include "model/SettingsLayout.h"
-
-#include <array>
+#include "model/PageState.h"
 
 namespace tunbox {
 
@@ -21,46 +18,24 @@ enum class RpuEvent {
     RadioChanBlckRPU = 8, // "Блокирование РК"                 byte 74
     ErrorPowerRPU = 9,    // "Неисправность питания РПУ"       byte 76
     BoxDamageRPU = 10,    // "Вскрытие РПУ"                    byte 75
-    SelfDamageRPU = 11,   // "Собств. вскрытие"                not stored, always hidden
+    SelfDamageRPU = 11, // "Собств. вскрытие"                not stored, always hidden
 };
-constexpr int RpuEventCount = 12;
+constexpr int RpuEventCount = EventCount;
+// The page binds each output to information sources 1..48 (privrelrpu<o><n>).
 constexpr int SourceCount = 48;
 
 const char* RpuEventPrefix(RpuEvent event);
 
 // Whether mode button RadioButton<o><mode+1> can be clicked: only "Звуковой",
 // "Тревога" and "Специальный" (modes 3, 4, 6) are offered on this page.
-constexpr bool RpuModeButtonEnabled(int mode) { return mode == 3 || mode == 4 || mode == 6; }
-
-// One output tab of the autonomous receiver page.
-struct RpuOutputState {
-    int mode = -1; // checked button RadioButton<o><mode+1>: 0..6, -1 for none
-    std::array<CheckState, RpuEventCount> events{};
-    std::array<ListState, OptionListCount> lists{};
-    std::array<CheckState, SourceCount> sources{}; // privrelrpu<o><n>, n = index + 1
-
-    CheckState& Event(RpuEvent e) { return events[static_cast<int>(e)]; }
-    const CheckState& Event(RpuEvent e) const { return events[static_cast<int>(e)]; }
-    ListState& List(OptionList l) { return lists[static_cast<int>(l)]; }
-    const ListState& List(OptionList l) const { return lists[static_cast<int>(l)]; }
-
-    bool operator==(const RpuOutputState&) const = default;
-};
+constexpr bool RpuModeButtonEnabled(int mode) {
+    return mode == ModeSound || mode == ModeAlarm || mode == ModeSpecial;
+}
 
 // The page "Режимы реле и выхода ОК (РПУ в автономном режиме)" (ReleSettingsTabRPU)
-// as plain values. A default-constructed state is the page as the window first
-// shows it: no mode button checked, time lists empty, ErrorFireRPU, PowerCDRPU,
-// DamageIIRPU and SelfDamageRPU disabled, SelfDamageRPU hidden, inversion "Нет ".
-struct RpuPageState {
-    RpuPageState();
-
-    std::array<RpuOutputState, OutputCount> outputs;
-
-    // output is 1..3 (callers check the range with IsOutput).
-    RpuOutputState& Output(int output) { return outputs[output - 1]; }
-    const RpuOutputState& Output(int output) const { return outputs[output - 1]; }
-
-    bool operator==(const RpuPageState&) const = default;
-};
+// as the window first shows it: no mode button checked, time lists empty,
+// ErrorFireRPU, PowerCDRPU, DamageIIRPU and SelfDamageRPU disabled, SelfDamageRPU
+// hidden, inversion "Нет ".
+PageState RpuInitialState();
 
 } // namespace tunbox

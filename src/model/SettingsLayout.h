@@ -7,9 +7,9 @@
 namespace tunbox {
 
 // Geometry of the 256-byte settings block of the unit's three outputs.
-//   bytes  0..44  ReleImage: the repeater / relay-module page (RtrPageState)
+//   bytes  0..44  ReleImage: the repeater / relay-module page (ReleRules)
 //   bytes 45..48  not used
-//   bytes 49..95  RpuImage: the autonomous receiver page (RpuPageState)
+//   bytes 49..95  RpuImage: the autonomous receiver page (RpuRules)
 //   bytes 96..255 not used
 // In memory a block is one unsigned 32-bit cell per byte; the link sends the low
 // byte of each cell, a settings file may hold any value, so unpacking range-checks
@@ -20,7 +20,9 @@ constexpr int SettingsImageLength = 96;
 constexpr int SettingsBlockLength = 256;
 
 // Output numbers: 1 relay 1, 2 relay 2, 3 the open-collector output "ОК".
-constexpr bool IsOutput(int output) { return output >= 1 && output <= OutputCount; }
+constexpr bool IsOutput(int output) {
+    return output >= 1 && output <= OutputCount;
+}
 
 // Working modes of an output, numbered alike on both pages: 0 "ПЦН тревога",
 // 1 "Контрольная лампа", 2 "Взят/снят", 3 "Звуковой", 4 "Тревога",

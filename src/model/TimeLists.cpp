@@ -3,14 +3,14 @@
 namespace tunbox {
 namespace {
 
-constexpr int MinutesId = 10074;          // "%d мин."
-constexpr int ConstantId = 10075;         // "пост."
-constexpr int SecondsId = 10076;          // "%d с."
-constexpr int MinutesSecondsId = 10077;   // "%d мин. %d с."
-constexpr int HalfSecondsId = 10078;      // "%.1f с."
-constexpr int ConstantOkOpenId = 10079;   // "пост./ 1 c."
-constexpr int NoneOkCloseId = 10080;      // "---/ 1 c."
-constexpr int NoneId = 10081;             // "---"
+constexpr int MinutesId = 10074;        // "%d мин."
+constexpr int ConstantId = 10075;       // "пост."
+constexpr int SecondsId = 10076;        // "%d с."
+constexpr int MinutesSecondsId = 10077; // "%d мин. %d с."
+constexpr int HalfSecondsId = 10078;    // "%.1f с."
+constexpr int ConstantOkOpenId = 10079; // "пост./ 1 c."
+constexpr int NoneOkCloseId = 10080;    // "---/ 1 c."
+constexpr int NoneId = 10081;           // "---"
 
 constexpr int TimeListItems = 256;
 constexpr int MinuteListItems = 246;
@@ -19,16 +19,14 @@ constexpr int OkOutput = 3;
 
 } // namespace
 
-void AddHalfSecondItems(QStringList& list, const MessageLookup& lookup)
-{
+void AddHalfSecondItems(QStringList& list, const MessageLookup& lookup) {
     const QString pattern = lookup(HalfSecondsId);
     // k halves for k = 1..254: every value is exact in binary, no rounding.
     for (int k = 1; k <= 254; ++k)
         list.append(FormatMessage(pattern, {k * 0.5}));
 }
 
-QStringList FillOpenTimeList(int output, const MessageLookup& lookup)
-{
+QStringList FillOpenTimeList(int output, const MessageLookup& lookup) {
     QStringList list;
     list.reserve(TimeListItems);
     list.append(lookup(NoneId));
@@ -37,8 +35,7 @@ QStringList FillOpenTimeList(int output, const MessageLookup& lookup)
     return list;
 }
 
-QStringList FillCloseTimeList(int output, const MessageLookup& lookup)
-{
+QStringList FillCloseTimeList(int output, const MessageLookup& lookup) {
     QStringList list;
     list.reserve(TimeListItems);
     list.append(lookup(output == OkOutput ? NoneOkCloseId : NoneId));
@@ -47,8 +44,7 @@ QStringList FillCloseTimeList(int output, const MessageLookup& lookup)
     return list;
 }
 
-QStringList FillDurationList(const MessageLookup& lookup)
-{
+QStringList FillDurationList(const MessageLookup& lookup) {
     const QString minutes = lookup(MinutesId);
     const QString seconds = lookup(SecondsId);
     const QString both = lookup(MinutesSecondsId);
@@ -69,8 +65,7 @@ QStringList FillDurationList(const MessageLookup& lookup)
     return list;
 }
 
-QStringList FillMinuteDurationList(const MessageLookup& lookup)
-{
+QStringList FillMinuteDurationList(const MessageLookup& lookup) {
     const QString minutes = lookup(MinutesId);
     QStringList list;
     list.reserve(MinuteListItems);
@@ -80,39 +75,45 @@ QStringList FillMinuteDurationList(const MessageLookup& lookup)
     return list;
 }
 
-QStringList ListTexts(ListKind kind, int output, const MessageLookup& lookup)
-{
+QStringList ListTexts(ListKind kind, int output, const MessageLookup& lookup) {
     switch (kind) {
-    case ListKind::Empty: return {};
-    case ListKind::OpenTime: return FillOpenTimeList(output, lookup);
-    case ListKind::CloseTime: return FillCloseTimeList(output, lookup);
-    case ListKind::Duration: return FillDurationList(lookup);
-    case ListKind::MinuteDuration: return FillMinuteDurationList(lookup);
-    case ListKind::Inversion: return {QStringLiteral("Нет "), QStringLiteral("Да")};
+    case ListKind::Empty:
+        return {};
+    case ListKind::OpenTime:
+        return FillOpenTimeList(output, lookup);
+    case ListKind::CloseTime:
+        return FillCloseTimeList(output, lookup);
+    case ListKind::Duration:
+        return FillDurationList(lookup);
+    case ListKind::MinuteDuration:
+        return FillMinuteDurationList(lookup);
+    case ListKind::Inversion:
+        return {QStringLiteral("Нет "), QStringLiteral("Да")};
     }
     return {};
 }
 
-int ListItemCount(ListKind kind)
-{
+int ListItemCount(ListKind kind) {
     switch (kind) {
-    case ListKind::Empty: return 0;
+    case ListKind::Empty:
+        return 0;
     case ListKind::OpenTime:
     case ListKind::CloseTime:
-    case ListKind::Duration: return TimeListItems;
-    case ListKind::MinuteDuration: return MinuteListItems;
-    case ListKind::Inversion: return 2;
+    case ListKind::Duration:
+        return TimeListItems;
+    case ListKind::MinuteDuration:
+        return MinuteListItems;
+    case ListKind::Inversion:
+        return 2;
     }
     return 0;
 }
 
-int MinuteIndexFromCode(quint32 code)
-{
+int MinuteIndexFromCode(quint32 code) {
     return code >= MinuteCodeOffset ? static_cast<int>(code - MinuteCodeOffset) : 0;
 }
 
-quint32 MinuteCodeFromIndex(int index)
-{
+quint32 MinuteCodeFromIndex(int index) {
     return static_cast<quint32>(index + MinuteCodeOffset);
 }
 

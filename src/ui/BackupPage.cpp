@@ -1,6 +1,6 @@
 #include "ui/BackupPage.h"
 
-#include "ui/WidgetLook.h"
+#include "ui/widgets/WidgetLook.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,101 +16,103 @@ QLabel* Label(QWidget* parent, const char* name) {
 } // namespace
 
 BackupPage::BackupPage(QWidget* parent) : QWidget(parent) {
-    header_ = Label(this, "Label125");
-    header_->setWordWrap(true);
-    SetTextColor(header_, HeadingBlue);
-    MakeBold(header_);
+    Label125 = Label(this, "Label125");
+    Label125->setWordWrap(true);
+    SetTextColor(Label125, HeadingBlue);
+    MakeBold(Label125);
 
-    unitGroup_ = Named(new QGroupBox(this), "RegistBackupGrB");
-    devType_ = Label(unitGroup_, "Dev2TypeLabel");
-    devTypeValue_ = Label(unitGroup_, "Dev2TypeLabel2");
-    auto* unitGrid = new QGridLayout(unitGroup_);
+    RegistBackupGrB = Named(new QGroupBox(this), "RegistBackupGrB");
+    Dev2TypeLabel = Label(RegistBackupGrB, "Dev2TypeLabel");
+    Dev2TypeLabel2 = Label(RegistBackupGrB, "Dev2TypeLabel2");
+    auto* unitGrid = new QGridLayout(RegistBackupGrB);
     unitGrid->setColumnStretch(1, 1);
-    AddLabelPair(unitGrid, 0, devType_, devTypeValue_);
+    AddLabelPair(unitGrid, 0, Dev2TypeLabel, Dev2TypeLabel2);
 
-    actionsGroup_ = Named(new QGroupBox(this), "RegistBackupModeGrB");
-    create_ = Named(new QPushButton(actionsGroup_), "RegBackupCreateButton");
-    restore_ = Named(new QPushButton(actionsGroup_), "RegBackupRestoreButton");
-    delete_ = Named(new QPushButton(actionsGroup_), "RegBackupDeleteButton");
-    create_->setEnabled(false);
-    restore_->setEnabled(false);
-    auto* actions = new QHBoxLayout(actionsGroup_);
-    for (QPushButton* button : {create_, restore_, delete_}) {
+    RegistBackupModeGrB = Named(new QGroupBox(this), "RegistBackupModeGrB");
+    RegBackupCreateButton = Named(new QPushButton(RegistBackupModeGrB), "RegBackupCreateButton");
+    RegBackupRestoreButton = Named(new QPushButton(RegistBackupModeGrB), "RegBackupRestoreButton");
+    RegBackupDeleteButton = Named(new QPushButton(RegistBackupModeGrB), "RegBackupDeleteButton");
+    RegBackupCreateButton->setEnabled(false);
+    RegBackupRestoreButton->setEnabled(false);
+    auto* actions = new QHBoxLayout(RegistBackupModeGrB);
+    for (QPushButton* button :
+         {RegBackupCreateButton, RegBackupRestoreButton, RegBackupDeleteButton}) {
         button->setMinimumWidth(120);
         actions->addWidget(button);
     }
     actions->addStretch();
 
-    paramsGroup_ = Named(new QGroupBox(this), "RegistBackupParamsGrB");
-    systemMode_ = Named(new RadioGroup(paramsGroup_), "RPU_RTRRadioGr");
-    systemMode_->SetItems({QString(), QString()});
-    systemMode_->setEnabled(false);
-    objectLabel_ = Label(paramsGroup_, "ObjNumLabel");
-    objectNumber_ = Named(new QLineEdit(paramsGroup_), "ObjNumEdit");
-    objectNumber_->setEnabled(false);
-    moduleLabel_ = Label(paramsGroup_, "ModuleNumLabel");
-    moduleNumber_ = Named(new QComboBox(paramsGroup_), "ModuleNumCmB");
-    moduleNumber_->setEditable(true);
-    moduleNumber_->setMaxVisibleItems(10);
-    moduleNumber_->setInsertPolicy(QComboBox::NoInsert);
-    moduleNumber_->setEnabled(false);
-    fileName_ = Label(paramsGroup_, "RegFNameLabel");
-    fileNameValue_ = Label(paramsGroup_, "RegFNameLabel2");
-    confCode_ = Label(paramsGroup_, "ConfCodeLabel");
-    confCodeValue_ = Label(paramsGroup_, "ConfCodeLabel2");
+    RegistBackupParamsGrB = Named(new QGroupBox(this), "RegistBackupParamsGrB");
+    RPU_RTRRadioGr = Named(new RadioGroup(RegistBackupParamsGrB), "RPU_RTRRadioGr");
+    RPU_RTRRadioGr->SetItems({QString(), QString()});
+    RPU_RTRRadioGr->setEnabled(false);
+    ObjNumLabel = Label(RegistBackupParamsGrB, "ObjNumLabel");
+    ObjNumEdit = Named(new QLineEdit(RegistBackupParamsGrB), "ObjNumEdit");
+    ObjNumEdit->setEnabled(false);
+    ModuleNumLabel = Label(RegistBackupParamsGrB, "ModuleNumLabel");
+    ModuleNumCmB = Named(new QComboBox(RegistBackupParamsGrB), "ModuleNumCmB");
+    ModuleNumCmB->setEditable(true);
+    ModuleNumCmB->setMaxVisibleItems(10);
+    ModuleNumCmB->setInsertPolicy(QComboBox::NoInsert);
+    ModuleNumCmB->setEnabled(false);
+    RegFNameLabel = Label(RegistBackupParamsGrB, "RegFNameLabel");
+    RegFNameLabel2 = Label(RegistBackupParamsGrB, "RegFNameLabel2");
+    ConfCodeLabel = Label(RegistBackupParamsGrB, "ConfCodeLabel");
+    ConfCodeLabel2 = Label(RegistBackupParamsGrB, "ConfCodeLabel2");
 
-    auto* params = new QGridLayout(paramsGroup_);
+    auto* params = new QGridLayout(RegistBackupParamsGrB);
     params->setColumnStretch(2, 1);
-    params->addWidget(systemMode_, 0, 0, 1, 2);
-    params->addWidget(objectLabel_, 1, 0);
-    params->addWidget(objectNumber_, 1, 1);
-    params->addWidget(moduleLabel_, 2, 0);
-    params->addWidget(moduleNumber_, 2, 1);
+    params->addWidget(RPU_RTRRadioGr, 0, 0, 1, 2);
+    params->addWidget(ObjNumLabel, 1, 0);
+    params->addWidget(ObjNumEdit, 1, 1);
+    params->addWidget(ModuleNumLabel, 2, 0);
+    params->addWidget(ModuleNumCmB, 2, 1);
     auto* names = new QGridLayout;
     names->setColumnStretch(1, 1);
-    AddLabelPair(names, 0, fileName_, fileNameValue_);
-    AddLabelPair(names, 1, confCode_, confCodeValue_);
+    AddLabelPair(names, 0, RegFNameLabel, RegFNameLabel2);
+    AddLabelPair(names, 1, ConfCodeLabel, ConfCodeLabel2);
     params->addLayout(names, 3, 0, 1, 3);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(10);
-    layout->addWidget(header_);
-    layout->addWidget(unitGroup_);
-    layout->addWidget(actionsGroup_);
-    layout->addWidget(paramsGroup_);
+    layout->addWidget(Label125);
+    layout->addWidget(RegistBackupGrB);
+    layout->addWidget(RegistBackupModeGrB);
+    layout->addWidget(RegistBackupParamsGrB);
     layout->addStretch();
 
     RetranslateUi();
 }
 
 void BackupPage::RetranslateUi() {
-    header_->setText(
+    Label125->setText(
         tr("Создание файла, восстановление из файла или удаление файла резервной копии памяти "
            "регистрации"));
-    header_->setAccessibleName(header_->text());
-    unitGroup_->setTitle(tr("Сведения о приборе:"));
-    SetPairCaption(devType_, devTypeValue_, tr("Тип подключенного прибора: "));
-    actionsGroup_->setTitle(tr("Действия с резервной копией:"));
-    create_->setText(tr("Создать"));
-    restore_->setText(tr("Восстановить"));
-    delete_->setText(tr("Удалить"));
-    paramsGroup_->setTitle(tr("Параметры:"));
-    systemMode_->setTitle(tr("Режим работы в системе:"));
-    systemMode_->SetItemTexts({tr("РПУ"), tr("РТР")});
-    objectLabel_->setText(tr("Номер объекта(системы): "));
-    objectNumber_->setAccessibleName(AccessibleFromCaption(objectLabel_->text()));
-    moduleLabel_->setText(tr("Адрес прибора в системе:"));
-    moduleNumber_->setAccessibleName(AccessibleFromCaption(moduleLabel_->text()));
-    SetPairCaption(fileName_, fileNameValue_, tr("Имя файла резервной копии:"));
-    SetPairCaption(confCode_, confCodeValue_, tr("Код конфигурации:"));
+    Label125->setAccessibleName(Label125->text());
+    RegistBackupGrB->setTitle(tr("Сведения о приборе:"));
+    SetPairCaption(Dev2TypeLabel, Dev2TypeLabel2, tr("Тип подключенного прибора: "));
+    RegistBackupModeGrB->setTitle(tr("Действия с резервной копией:"));
+    RegBackupCreateButton->setText(tr("Создать"));
+    RegBackupRestoreButton->setText(tr("Восстановить"));
+    RegBackupDeleteButton->setText(tr("Удалить"));
+    RegistBackupParamsGrB->setTitle(tr("Параметры:"));
+    RPU_RTRRadioGr->setTitle(tr("Режим работы в системе:"));
+    RPU_RTRRadioGr->SetItemTexts({tr("РПУ"), tr("РТР")});
+    ObjNumLabel->setText(tr("Номер объекта(системы): "));
+    ObjNumEdit->setAccessibleName(AccessibleFromCaption(ObjNumLabel->text()));
+    ModuleNumLabel->setText(tr("Адрес прибора в системе:"));
+    ModuleNumCmB->setAccessibleName(AccessibleFromCaption(ModuleNumLabel->text()));
+    SetPairCaption(RegFNameLabel, RegFNameLabel2, tr("Имя файла резервной копии:"));
+    SetPairCaption(ConfCodeLabel, ConfCodeLabel2, tr("Код конфигурации:"));
 
-    for (QGroupBox* group :
-         {unitGroup_, actionsGroup_, paramsGroup_, static_cast<QGroupBox*>(systemMode_)})
+    for (QGroupBox* group : {RegistBackupGrB, RegistBackupModeGrB, RegistBackupParamsGrB,
+                             static_cast<QGroupBox*>(RPU_RTRRadioGr)})
         SetCaptionNames(group, group->title());
-    for (QPushButton* button : {create_, restore_, delete_})
+    for (QPushButton* button :
+         {RegBackupCreateButton, RegBackupRestoreButton, RegBackupDeleteButton})
         SetCaptionNames(button, button->text());
-    for (QLabel* label : {objectLabel_, moduleLabel_})
+    for (QLabel* label : {ObjNumLabel, ModuleNumLabel})
         SetCaptionNames(label, label->text());
 }
 

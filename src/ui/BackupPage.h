@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/RadioGroup.h"
+#include "ui/widgets/RadioGroup.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,44 +20,25 @@ class BackupPage : public QWidget {
 
     void RetranslateUi();
 
-    QLabel* Label125() const { return header_; }
-    QGroupBox* RegistBackupGrB() const { return unitGroup_; }
-    QLabel* Dev2TypeLabel() const { return devType_; }
-    QLabel* Dev2TypeLabel2() const { return devTypeValue_; }
-    QGroupBox* RegistBackupModeGrB() const { return actionsGroup_; }
-    QPushButton* RegBackupCreateButton() const { return create_; }
-    QPushButton* RegBackupRestoreButton() const { return restore_; }
-    QPushButton* RegBackupDeleteButton() const { return delete_; }
-    QGroupBox* RegistBackupParamsGrB() const { return paramsGroup_; }
-    RadioGroup* RPU_RTRRadioGr() const { return systemMode_; }
-    QLabel* ObjNumLabel() const { return objectLabel_; }
-    QLineEdit* ObjNumEdit() const { return objectNumber_; }
-    QLabel* ModuleNumLabel() const { return moduleLabel_; }
-    QComboBox* ModuleNumCmB() const { return moduleNumber_; }
-    QLabel* RegFNameLabel() const { return fileName_; }
-    QLabel* RegFNameLabel2() const { return fileNameValue_; }
-    QLabel* ConfCodeLabel() const { return confCode_; }
-    QLabel* ConfCodeLabel2() const { return confCodeValue_; }
-
-  private:
-    QLabel* header_;
-    QGroupBox* unitGroup_;
-    QLabel* devType_;
-    QLabel* devTypeValue_;
-    QGroupBox* actionsGroup_;
-    QPushButton* create_;
-    QPushButton* restore_;
-    QPushButton* delete_;
-    QGroupBox* paramsGroup_;
-    RadioGroup* systemMode_;
-    QLabel* objectLabel_;
-    QLineEdit* objectNumber_;
-    QLabel* moduleLabel_;
-    QComboBox* moduleNumber_;
-    QLabel* fileName_;
-    QLabel* fileNameValue_;
-    QLabel* confCode_;
-    QLabel* confCodeValue_;
+    // The controls, each under its own object name; the widget tree owns them.
+    QLabel* Label125 = nullptr;
+    QGroupBox* RegistBackupGrB = nullptr;
+    QLabel* Dev2TypeLabel = nullptr;
+    QLabel* Dev2TypeLabel2 = nullptr;
+    QGroupBox* RegistBackupModeGrB = nullptr;
+    QPushButton* RegBackupCreateButton = nullptr;
+    QPushButton* RegBackupRestoreButton = nullptr;
+    QPushButton* RegBackupDeleteButton = nullptr;
+    QGroupBox* RegistBackupParamsGrB = nullptr;
+    RadioGroup* RPU_RTRRadioGr = nullptr;
+    QLabel* ObjNumLabel = nullptr;
+    QLineEdit* ObjNumEdit = nullptr;
+    QLabel* ModuleNumLabel = nullptr;
+    QComboBox* ModuleNumCmB = nullptr;
+    QLabel* RegFNameLabel = nullptr;
+    QLabel* RegFNameLabel2 = nullptr;
+    QLabel* ConfCodeLabel = nullptr;
+    QLabel* ConfCodeLabel2 = nullptr;
 };
 
 } // namespace tunbox

@@ -28,18 +28,12 @@ class BottomStrip {
     // Percent, held to 0..100.
     void SetProgress(int percent);
 
-    QStatusBar* MainStatusB() const { return status_; }
-    QProgressBar* MainProgressB() const { return progress_; }
-    QLabel* LngLabel() const { return languageLabel_; }
-    QComboBox* LangCmB() const { return languageList_; }
-    QPushButton* btn_ChangeLang() const { return changeLanguage_; }
-
-  private:
-    QStatusBar* status_;
-    QProgressBar* progress_;
-    QLabel* languageLabel_;
-    QComboBox* languageList_;
-    QPushButton* changeLanguage_;
+    // The controls, each under its own object name; the widget tree owns them.
+    QStatusBar* MainStatusB = nullptr;
+    QProgressBar* MainProgressB = nullptr;
+    QLabel* LngLabel = nullptr;
+    QComboBox* LangCmB = nullptr;
+    QPushButton* btn_ChangeLang = nullptr;
 };
 
 } // namespace tunbox

@@ -1,6 +1,6 @@
 #include "ui/CommandColumn.h"
 
-#include "ui/WidgetLook.h"
+#include "ui/widgets/WidgetLook.h"
 
 #include <QVBoxLayout>
 
@@ -30,33 +30,33 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent) {
     column->setContentsMargins(4, 4, 4, 0);
     column->setSpacing(6);
 
-    portGroup_ = Group(this, column, "GroupBox1");
-    portGroup_->setEnabled(false);
-    usbPort_ = Named(new QCheckBox(portGroup_), "CheckBox1");
-    usbPort_->setChecked(true);
-    SetTextColor(usbPort_, WarningRed);
-    portGroup_->layout()->addWidget(usbPort_);
+    GroupBox1 = Group(this, column, "GroupBox1");
+    GroupBox1->setEnabled(false);
+    CheckBox1 = Named(new QCheckBox(GroupBox1), "CheckBox1");
+    CheckBox1->setChecked(true);
+    SetTextColor(CheckBox1, WarningRed);
+    GroupBox1->layout()->addWidget(CheckBox1);
 
-    operModeGroup_ = Group(this, column, "OperModeGrB");
-    operMode_ = Named(new QComboBox(operModeGroup_), "OperModeCmB");
-    operMode_->addItems({QString(), QString()});
-    operModeGroup_->layout()->addWidget(operMode_);
+    OperModeGrB = Group(this, column, "OperModeGrB");
+    OperModeCmB = Named(new QComboBox(OperModeGrB), "OperModeCmB");
+    OperModeCmB->addItems({QString(), QString()});
+    OperModeGrB->layout()->addWidget(OperModeCmB);
 
-    linkGroup_ = Group(this, column, "GroupBox39");
-    connect_ = Button(linkGroup_, "ConnectButton", true);
-    disconnect_ = Button(linkGroup_, "DisconnectButton", false);
+    GroupBox39 = Group(this, column, "GroupBox39");
+    ConnectButton = Button(GroupBox39, "ConnectButton", true);
+    DisconnectButton = Button(GroupBox39, "DisconnectButton", false);
 
-    unitGroup_ = Group(this, column, "GroupBox40");
-    write_ = Button(unitGroup_, "WriteButton", false);
-    read_ = Button(unitGroup_, "ReadButton", false);
+    GroupBox40 = Group(this, column, "GroupBox40");
+    WriteButton = Button(GroupBox40, "WriteButton", false);
+    ReadButton = Button(GroupBox40, "ReadButton", false);
 
-    fileGroup_ = Group(this, column, "GroupBox41");
-    save_ = Button(fileGroup_, "SaveButton", false);
-    load_ = Button(fileGroup_, "LoadButton", false);
+    GroupBox41 = Group(this, column, "GroupBox41");
+    SaveButton = Button(GroupBox41, "SaveButton", false);
+    LoadButton = Button(GroupBox41, "LoadButton", false);
 
-    otherGroup_ = Group(this, column, "GroupBox42");
-    defaultSettings_ = Button(otherGroup_, "DefaultSettingsButton", false);
-    help_ = Button(otherGroup_, "Help", true);
+    GroupBox42 = Group(this, column, "GroupBox42");
+    DefaultSettingsButton = Button(GroupBox42, "DefaultSettingsButton", false);
+    Help = Button(GroupBox42, "Help", true);
 
     column->addStretch();
     RetranslateUi();
@@ -70,24 +70,24 @@ void CommandColumn::RetranslateUi() {
             button->setText(text);
         SetCaptionNames(widget, text, hint);
     };
-    caption(portGroup_, tr("Порт связи"));
-    caption(usbPort_, tr("USB-порт"));
-    caption(operModeGroup_, tr("Режим работы:"));
-    operMode_->setItemText(DemoItem, tr("демо"));
-    operMode_->setItemText(OnLineItem, tr("on-line"));
-    operMode_->setAccessibleName(tr("Режим работы"));
-    caption(linkGroup_, tr("Связь"));
-    caption(connect_, tr("Установить"), tr("Устанавливает связь с прибором"));
-    caption(disconnect_, tr("Разорвать"), tr("Разрывает связь с прибором"));
-    caption(unitGroup_, tr("Прибор"));
-    caption(write_, tr("Записать"), tr("Записывает настройки в прибор"));
-    caption(read_, tr("Считать"), tr("Считывает настройки из прибора"));
-    caption(fileGroup_, tr("Файл"));
-    caption(save_, tr("Сохранить"), tr("Записывает настройки в файл"));
-    caption(load_, tr("Загрузить"), tr("Считывает настройки из файла"));
-    caption(otherGroup_, tr("Прочее"));
-    caption(defaultSettings_, tr("Завод. настройки"), tr("Выставление заводских настроек"));
-    caption(help_, tr("Help  "), tr("Вызов справки по программе"));
+    caption(GroupBox1, tr("Порт связи"));
+    caption(CheckBox1, tr("USB-порт"));
+    caption(OperModeGrB, tr("Режим работы:"));
+    OperModeCmB->setItemText(DemoItem, tr("демо"));
+    OperModeCmB->setItemText(OnLineItem, tr("on-line"));
+    OperModeCmB->setAccessibleName(tr("Режим работы"));
+    caption(GroupBox39, tr("Связь"));
+    caption(ConnectButton, tr("Установить"), tr("Устанавливает связь с прибором"));
+    caption(DisconnectButton, tr("Разорвать"), tr("Разрывает связь с прибором"));
+    caption(GroupBox40, tr("Прибор"));
+    caption(WriteButton, tr("Записать"), tr("Записывает настройки в прибор"));
+    caption(ReadButton, tr("Считать"), tr("Считывает настройки из прибора"));
+    caption(GroupBox41, tr("Файл"));
+    caption(SaveButton, tr("Сохранить"), tr("Записывает настройки в файл"));
+    caption(LoadButton, tr("Загрузить"), tr("Считывает настройки из файла"));
+    caption(GroupBox42, tr("Прочее"));
+    caption(DefaultSettingsButton, tr("Завод. настройки"), tr("Выставление заводских настроек"));
+    caption(Help, tr("Help  "), tr("Вызов справки по программе"));
 }
 
 } // namespace tunbox

@@ -7,12 +7,15 @@
 
 namespace tunbox {
 
-ConnectionWorkflow::ConnectionWorkflow(MainWindow& window) : window_(window) {}
+ConnectionWorkflow::ConnectionWorkflow(MainWindow& window) : window_(window) {
+    QObject::connect(window.Commands()->OperModeCmB, &QComboBox::activated, &window,
+                     [this] { OperModeCmBChange(); });
+}
 
 void ConnectionWorkflow::OperModeCmBChange() {
     // Item "демо" (demo work without a unit) has no workflow yet and leaves
     // the window as it is.
-    if (window_.Commands()->OperModeCmB()->currentIndex() == CommandColumn::OnLineItem)
+    if (window_.Commands()->OperModeCmB->currentIndex() == CommandColumn::OnLineItem)
         EnterOnLineWork();
 }
 
@@ -21,15 +24,14 @@ void ConnectionWorkflow::OperModeCmBChange() {
 void ConnectionWorkflow::EnterOnLineWork() {
     CommandColumn* commands = window_.Commands();
     window_.Fields().DemoMode = false;
-    commands->ConnectButton()->setEnabled(true);
-    commands->DisconnectButton()->setEnabled(false);
-    window_.MainTabSh()->DevOperModeGrB()->show();
-    for (QPushButton* button :
-         {commands->WriteButton(), commands->ReadButton(), commands->SaveButton(),
-          commands->LoadButton(), commands->DefaultSettingsButton()})
+    commands->ConnectButton->setEnabled(true);
+    commands->DisconnectButton->setEnabled(false);
+    window_.MainTabSh->DevOperModeGrB->show();
+    for (QPushButton* button : {commands->WriteButton, commands->ReadButton, commands->SaveButton,
+                                commands->LoadButton, commands->DefaultSettingsButton})
         button->setEnabled(false);
-    window_.MainPageC()->SetActivePage(window_.MainTabSh());
-    window_.MainPageC()->hide();
+    window_.MainPageC->SetActivePage(window_.MainTabSh);
+    window_.MainPageC->hide();
 }
 
 } // namespace tunbox

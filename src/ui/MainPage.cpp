@@ -1,6 +1,6 @@
 #include "ui/MainPage.h"
 
-#include "ui/WidgetLook.h"
+#include "ui/widgets/WidgetLook.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,85 +16,88 @@ QLabel* Label(QWidget* parent, const char* name) {
 } // namespace
 
 MainPage::MainPage(QWidget* parent) : QWidget(parent) {
-    headerRpu_ = Label(this, "Label_maintabsh_header_rpu");
-    headerZelk_ = Label(this, "Label_maintabsh_header_zelk");
-    for (QLabel* header : {headerRpu_, headerZelk_}) {
+    Label_maintabsh_header_rpu = Label(this, "Label_maintabsh_header_rpu");
+    Label_maintabsh_header_zelk = Label(this, "Label_maintabsh_header_zelk");
+    for (QLabel* header : {Label_maintabsh_header_rpu, Label_maintabsh_header_zelk}) {
         header->setWordWrap(true);
         SetTextColor(header, HeadingBlue);
         MakeBold(header);
     }
-    headerZelk_->hide();
+    Label_maintabsh_header_zelk->hide();
 
-    unitGroup_ = Named(new QGroupBox(this), "SoftUpdateGrB2");
-    devType_ = Label(unitGroup_, "DevTypeLabel");
-    devTypeValue_ = Label(unitGroup_, "DevTypeLabel2");
-    softVersion_ = Label(unitGroup_, "CurrentSoftVerLabel");
-    softVersionValue_ = Label(unitGroup_, "CurrentSoftVerLabel2");
-    auto* unitGrid = new QGridLayout(unitGroup_);
+    SoftUpdateGrB2 = Named(new QGroupBox(this), "SoftUpdateGrB2");
+    DevTypeLabel = Label(SoftUpdateGrB2, "DevTypeLabel");
+    DevTypeLabel2 = Label(SoftUpdateGrB2, "DevTypeLabel2");
+    CurrentSoftVerLabel = Label(SoftUpdateGrB2, "CurrentSoftVerLabel");
+    CurrentSoftVerLabel2 = Label(SoftUpdateGrB2, "CurrentSoftVerLabel2");
+    auto* unitGrid = new QGridLayout(SoftUpdateGrB2);
     unitGrid->setColumnStretch(1, 1);
-    AddLabelPair(unitGrid, 0, devType_, devTypeValue_);
-    AddLabelPair(unitGrid, 1, softVersion_, softVersionValue_);
+    AddLabelPair(unitGrid, 0, DevTypeLabel, DevTypeLabel2);
+    AddLabelPair(unitGrid, 1, CurrentSoftVerLabel, CurrentSoftVerLabel2);
 
-    operModeGroup_ = Named(new QGroupBox(this), "DevOperModeGrB");
-    rpu_ = Named(new QRadioButton(operModeGroup_), "RPU_rb");
-    rtr_ = Named(new QRadioButton(operModeGroup_), "RTR_rb");
-    mro_ = Named(new QRadioButton(operModeGroup_), "MRO_rb");
-    auto* modes = new QVBoxLayout(operModeGroup_);
-    for (QRadioButton* button : {rpu_, rtr_, mro_})
+    DevOperModeGrB = Named(new QGroupBox(this), "DevOperModeGrB");
+    RPU_rb = Named(new QRadioButton(DevOperModeGrB), "RPU_rb");
+    RTR_rb = Named(new QRadioButton(DevOperModeGrB), "RTR_rb");
+    MRO_rb = Named(new QRadioButton(DevOperModeGrB), "MRO_rb");
+    auto* modes = new QVBoxLayout(DevOperModeGrB);
+    OperModeButtons = new QButtonGroup(DevOperModeGrB);
+    for (QRadioButton* button : {RPU_rb, RTR_rb, MRO_rb}) {
+        OperModeButtons->addButton(button, static_cast<int>(OperModeButtons->buttons().size()));
         modes->addWidget(button);
+    }
 
-    filesGroup_ = Named(new QGroupBox(this), "SoftUpdatesGroupBox");
-    files_ = Named(new QListWidget(filesGroup_), "SoftUpdatesListBox");
-    files_->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* filesLayout = new QVBoxLayout(filesGroup_);
-    filesLayout->addWidget(files_);
+    SoftUpdatesGroupBox = Named(new QGroupBox(this), "SoftUpdatesGroupBox");
+    SoftUpdatesListBox = Named(new QListWidget(SoftUpdatesGroupBox), "SoftUpdatesListBox");
+    SoftUpdatesListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* filesLayout = new QVBoxLayout(SoftUpdatesGroupBox);
+    filesLayout->addWidget(SoftUpdatesListBox);
 
-    writeFirmware_ = Named(new QPushButton(this), "WriteSWButton");
-    writeFirmware_->setEnabled(false);
+    WriteSWButton = Named(new QPushButton(this), "WriteSWButton");
+    WriteSWButton->setEnabled(false);
 
-    fileGroup_ = Named(new QGroupBox(this), "SoftUpdateGrB");
-    newVersion_ = Label(fileGroup_, "NewSoftVerLabel");
-    newVersionValue_ = Label(fileGroup_, "NewSoftVerLabel2");
-    fileName_ = Label(fileGroup_, "SoftFNameLabel");
-    fileNameValue_ = Label(fileGroup_, "SoftFNameLabel2");
-    fileType_ = Label(fileGroup_, "SoftFTypeLabel");
-    fileTypeValue_ = Label(fileGroup_, "SoftFTypeLabel2");
-    fileDate_ = Label(fileGroup_, "SoftFDateLabel");
-    fileDateValue_ = Label(fileGroup_, "SoftFDateLabel2");
-    fileSize_ = Label(fileGroup_, "SoftFSizeLabel");
-    fileSizeValue_ = Label(fileGroup_, "SoftFSizeLabel2");
-    auto* fileGrid = new QGridLayout(fileGroup_);
+    SoftUpdateGrB = Named(new QGroupBox(this), "SoftUpdateGrB");
+    NewSoftVerLabel = Label(SoftUpdateGrB, "NewSoftVerLabel");
+    NewSoftVerLabel2 = Label(SoftUpdateGrB, "NewSoftVerLabel2");
+    SoftFNameLabel = Label(SoftUpdateGrB, "SoftFNameLabel");
+    SoftFNameLabel2 = Label(SoftUpdateGrB, "SoftFNameLabel2");
+    SoftFTypeLabel = Label(SoftUpdateGrB, "SoftFTypeLabel");
+    SoftFTypeLabel2 = Label(SoftUpdateGrB, "SoftFTypeLabel2");
+    SoftFDateLabel = Label(SoftUpdateGrB, "SoftFDateLabel");
+    SoftFDateLabel2 = Label(SoftUpdateGrB, "SoftFDateLabel2");
+    SoftFSizeLabel = Label(SoftUpdateGrB, "SoftFSizeLabel");
+    SoftFSizeLabel2 = Label(SoftUpdateGrB, "SoftFSizeLabel2");
+    auto* fileGrid = new QGridLayout(SoftUpdateGrB);
     fileGrid->setColumnStretch(1, 1);
-    AddLabelPair(fileGrid, 0, newVersion_, newVersionValue_);
-    AddLabelPair(fileGrid, 1, fileName_, fileNameValue_);
-    AddLabelPair(fileGrid, 2, fileType_, fileTypeValue_);
-    AddLabelPair(fileGrid, 3, fileDate_, fileDateValue_);
-    AddLabelPair(fileGrid, 4, fileSize_, fileSizeValue_);
-    fileGroup_->hide();
+    AddLabelPair(fileGrid, 0, NewSoftVerLabel, NewSoftVerLabel2);
+    AddLabelPair(fileGrid, 1, SoftFNameLabel, SoftFNameLabel2);
+    AddLabelPair(fileGrid, 2, SoftFTypeLabel, SoftFTypeLabel2);
+    AddLabelPair(fileGrid, 3, SoftFDateLabel, SoftFDateLabel2);
+    AddLabelPair(fileGrid, 4, SoftFSizeLabel, SoftFSizeLabel2);
+    SoftUpdateGrB->hide();
 
     // Working image of the last file or transfer operation; shown only by F5.
-    workingList_ = Named(new QListWidget(this), "TempListB2");
-    workingList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    workingList_->hide();
-    memo_ = Named(new QPlainTextEdit(this), "Memo1");
-    memo_->setPlainText(QStringLiteral("Memo1"));
-    memo_->hide();
+    TempListB2 = Named(new QListWidget(this), "TempListB2");
+    TempListB2->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    TempListB2->hide();
+    Memo1 = Named(new QPlainTextEdit(this), "Memo1");
+    Memo1->setPlainText(QStringLiteral("Memo1"));
+    Memo1->hide();
 
     // Left: the unit and its mode, then the chosen file's details.
     // Right: the firmware files and the update command, then the debug pair.
     auto* left = new QVBoxLayout;
-    left->addWidget(unitGroup_);
-    left->addWidget(operModeGroup_);
-    left->addWidget(fileGroup_);
+    left->addWidget(SoftUpdateGrB2);
+    left->addWidget(DevOperModeGrB);
+    left->addWidget(SoftUpdateGrB);
     left->addStretch();
 
     auto* debugPair = new QHBoxLayout;
-    debugPair->addWidget(workingList_);
-    debugPair->addWidget(memo_);
+    debugPair->addWidget(TempListB2);
+    debugPair->addWidget(Memo1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(filesGroup_, 1);
-    right->addWidget(writeFirmware_);
+    right->addWidget(SoftUpdatesGroupBox, 1);
+    right->addWidget(WriteSWButton);
     right->addLayout(debugPair, 1);
 
     auto* columns = new QHBoxLayout;
@@ -102,8 +105,8 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     columns->addLayout(right, 4);
 
     auto* headers = new QGridLayout;
-    headers->addWidget(headerRpu_, 0, 0);
-    headers->addWidget(headerZelk_, 0, 0);
+    headers->addWidget(Label_maintabsh_header_rpu, 0, 0);
+    headers->addWidget(Label_maintabsh_header_zelk, 0, 0);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -115,40 +118,40 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
 }
 
 void MainPage::RetranslateUi() {
-    headerRpu_->setText(
+    Label_maintabsh_header_rpu->setText(
         tr("Выбор режима работы, обновление или смена ПО подключенного радиоустройства"));
-    headerZelk_->setText(tr("Обновление ПО подключенного радиоустройства"));
-    for (QLabel* header : {headerRpu_, headerZelk_})
+    Label_maintabsh_header_zelk->setText(tr("Обновление ПО подключенного радиоустройства"));
+    for (QLabel* header : {Label_maintabsh_header_rpu, Label_maintabsh_header_zelk})
         header->setAccessibleName(header->text());
 
-    unitGroup_->setTitle(tr("Сведения о приборе:"));
-    SetPairCaption(devType_, devTypeValue_, tr("Тип подключенного прибора: "));
-    SetPairCaption(softVersion_, softVersionValue_, tr("Текущая версия ПО: "));
+    SoftUpdateGrB2->setTitle(tr("Сведения о приборе:"));
+    SetPairCaption(DevTypeLabel, DevTypeLabel2, tr("Тип подключенного прибора: "));
+    SetPairCaption(CurrentSoftVerLabel, CurrentSoftVerLabel2, tr("Текущая версия ПО: "));
 
-    operModeGroup_->setTitle(tr("Выберите режим работы прибора: "));
-    rpu_->setText(tr("Радиоприемное устройство (РПУ)"));
-    rtr_->setText(tr("Ретранслятор + модуль реле (РТР)"));
-    mro_->setText(tr("Модуль реле и оповещения (МРО)"));
+    DevOperModeGrB->setTitle(tr("Выберите режим работы прибора: "));
+    RPU_rb->setText(tr("Радиоприемное устройство (РПУ)"));
+    RTR_rb->setText(tr("Ретранслятор + модуль реле (РТР)"));
+    MRO_rb->setText(tr("Модуль реле и оповещения (МРО)"));
 
-    filesGroup_->setTitle(tr("Выберите файл ПО:"));
-    files_->setAccessibleName(tr("Файлы ПО"));
-    writeFirmware_->setText(tr("Обновить ПО устройства"));
+    SoftUpdatesGroupBox->setTitle(tr("Выберите файл ПО:"));
+    SoftUpdatesListBox->setAccessibleName(tr("Файлы ПО"));
+    WriteSWButton->setText(tr("Обновить ПО устройства"));
 
-    fileGroup_->setTitle(tr("Сведения о файле ПО:"));
-    SetPairCaption(newVersion_, newVersionValue_, tr("Версия ПО: "));
-    SetPairCaption(fileName_, fileNameValue_, tr("Имя файла: "));
-    SetPairCaption(fileType_, fileTypeValue_, tr("Тип файла: "));
-    SetPairCaption(fileDate_, fileDateValue_, tr("Дата создания файла: "));
-    SetPairCaption(fileSize_, fileSizeValue_, tr("Размер файла (байт):"));
+    SoftUpdateGrB->setTitle(tr("Сведения о файле ПО:"));
+    SetPairCaption(NewSoftVerLabel, NewSoftVerLabel2, tr("Версия ПО: "));
+    SetPairCaption(SoftFNameLabel, SoftFNameLabel2, tr("Имя файла: "));
+    SetPairCaption(SoftFTypeLabel, SoftFTypeLabel2, tr("Тип файла: "));
+    SetPairCaption(SoftFDateLabel, SoftFDateLabel2, tr("Дата создания файла: "));
+    SetPairCaption(SoftFSizeLabel, SoftFSizeLabel2, tr("Размер файла (байт):"));
 
-    workingList_->setAccessibleName(tr("Рабочий список"));
-    memo_->setAccessibleName(tr("Отладочный текст"));
+    TempListB2->setAccessibleName(tr("Рабочий список"));
+    Memo1->setAccessibleName(tr("Отладочный текст"));
 
-    for (QGroupBox* group : {unitGroup_, operModeGroup_, filesGroup_, fileGroup_})
+    for (QGroupBox* group : {SoftUpdateGrB2, DevOperModeGrB, SoftUpdatesGroupBox, SoftUpdateGrB})
         SetCaptionNames(group, group->title());
-    for (QRadioButton* button : {rpu_, rtr_, mro_})
+    for (QRadioButton* button : {RPU_rb, RTR_rb, MRO_rb})
         SetCaptionNames(button, button->text());
-    SetCaptionNames(writeFirmware_, writeFirmware_->text());
+    SetCaptionNames(WriteSWButton, WriteSWButton->text());
 }
 
 } // namespace tunbox

@@ -5,15 +5,15 @@
 #include "ui/BackupPage.h"
 #include "ui/BottomStrip.h"
 #include "ui/CommandColumn.h"
-#include "ui/ConnectionWorkflow.h"
-#include "ui/ExitOnBadData.h"
 #include "ui/Dialogs.h"
+#include "ui/ExitOnBadData.h"
 #include "ui/LogoPicture.h"
 #include "ui/MainPage.h"
 #include "ui/PageControl.h"
-#include "ui/SettingsWorkflow.h"
-#include "ui/settings/SettingsPages.h"
 #include "ui/WelcomeArea.h"
+#include "ui/Workflows.h"
+#include "ui/settings/SettingsPages.h"
+#include "ui/widgets/WidgetLook.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -28,12 +28,6 @@ const QRect PageArea(0, 0, 658, 544);
 const QRect CommandArea(658, 0, 136, 508);
 const QRect LanguageArea(664, 511, 124, 28);
 const QRect StatusArea(0, 544, MainWindow::ClientWidth, MainWindow::ClientHeight - 544);
-
-QFont WindowFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    return font;
-}
 
 } // namespace
 
@@ -69,43 +63,38 @@ void MainWindow::BuildAreas() {
     welcome_ = new WelcomeArea(this);
     welcome_->setGeometry(PageArea);
 
-    pages_ = new PageControl(this);
-    pages_->setObjectName(QStringLiteral("MainPageC"));
-    pages_->setGeometry(PageArea);
-    mainPage_ = new MainPage(pages_);
-    mainPage_->setObjectName(QStringLiteral("MainTabSh"));
-    backupPage_ = new BackupPage(pages_);
-    backupPage_->setObjectName(QStringLiteral("RegistBackupTabSh"));
-    releSettingsPage_ = new RtrSettingsPage(pages_);
-    releSettingsPage_->setObjectName(QStringLiteral("ReleSettingsTabSh"));
-    releSettingsPage_->SetContextSource([this] {
-        return UnitContext{fields_.DemoMode, fields_.DeviceMode,
-                           mainPage_->RTR_rb()->isChecked()};
+    MainPageC = new PageControl(this);
+    MainPageC->setObjectName(QStringLiteral("MainPageC"));
+    MainPageC->setGeometry(PageArea);
+    MainTabSh = new MainPage(MainPageC);
+    MainTabSh->setObjectName(QStringLiteral("MainTabSh"));
+    RegistBackupTabSh = new BackupPage(MainPageC);
+    RegistBackupTabSh->setObjectName(QStringLiteral("RegistBackupTabSh"));
+    ReleSettingsTabSh = new ReleSettingsPage(MainPageC);
+    ReleSettingsTabSh->setObjectName(QStringLiteral("ReleSettingsTabSh"));
+    ReleSettingsTabSh->SetContextSource([this] {
+        return UnitContext{fields_.DemoMode, fields_.Unit.DeviceMode,
+                           MainTabSh->RTR_rb->isChecked()};
     });
-    rpuSettingsPage_ = new RpuSettingsPage(pages_);
-    rpuSettingsPage_->setObjectName(QStringLiteral("ReleSettingsTabRPU"));
-    for (QWidget* page : {static_cast<QWidget*>(mainPage_), static_cast<QWidget*>(backupPage_),
-                          static_cast<QWidget*>(releSettingsPage_),
-                          static_cast<QWidget*>(rpuSettingsPage_)})
-        pages_->addTab(page, QString());
+    ReleSettingsTabRPU = new RpuSettingsPage(MainPageC);
+    ReleSettingsTabRPU->setObjectName(QStringLiteral("ReleSettingsTabRPU"));
+    for (QWidget* page :
+         {static_cast<QWidget*>(MainTabSh), static_cast<QWidget*>(RegistBackupTabSh),
+          static_cast<QWidget*>(ReleSettingsTabSh), static_cast<QWidget*>(ReleSettingsTabRPU)})
+        MainPageC->addTab(page, QString());
 
     commands_ = new CommandColumn(this);
     commands_->setGeometry(CommandArea);
 
     bottom_ = std::make_unique<BottomStrip>(this, StatusArea, LanguageArea);
-    connection_ = std::make_unique<ConnectionWorkflow>(*this);
-    connect(commands_->OperModeCmB(), &QComboBox::activated, this,
-            [this] { connection_->OperModeCmBChange(); });
-    settings_ = std::make_unique<SettingsWorkflow>(*this);
-    connect(commands_->DefaultSettingsButton(), &QPushButton::clicked, this,
-            [this] { settings_->DefaultSettingsButtonClick(); });
+    workflows_ = std::make_unique<Workflows>(*this);
 }
 
 void MainWindow::RetranslateUi() {
     welcome_->RetranslateUi();
     commands_->RetranslateUi();
-    mainPage_->RetranslateUi();
-    backupPage_->RetranslateUi();
+    MainTabSh->RetranslateUi();
+    RegistBackupTabSh->RetranslateUi();
     bottom_->RetranslateUi();
     RetranslateWindow();
 }
@@ -115,11 +104,11 @@ void MainWindow::RetranslateWindow() {
     setAccessibleName(windowTitle());
     const QString captions[] = {tr("Главная"), tr("Резервная копия"), tr("Режимы реле и выхода ОК"),
                                 tr("Режимы реле и выхода ОК (РПУ в автономном режиме)")};
-    for (int index = 0; index < pages_->count(); ++index) {
-        pages_->setTabText(index, captions[index]);
-        pages_->widget(index)->setAccessibleName(captions[index]);
+    for (int index = 0; index < MainPageC->count(); ++index) {
+        MainPageC->setTabText(index, captions[index]);
+        MainPageC->widget(index)->setAccessibleName(captions[index]);
     }
-    pages_->setAccessibleName(tr("Страницы"));
+    MainPageC->setAccessibleName(tr("Страницы"));
     welcome_->setAccessibleName(tr("Приветствие"));
     commands_->setAccessibleName(tr("Команды"));
 }
@@ -129,21 +118,21 @@ void MainWindow::RetranslateWindow() {
 // folders and the parts of file names.
 void MainWindow::Construct(const WindowServices& services) {
     fields_ = WindowFields{};
-    commands_->OperModeCmB()->setCurrentIndex(CommandColumn::OnLineItem);
-    connection_->OperModeCmBChange();
+    commands_->OperModeCmB->setCurrentIndex(CommandColumn::OnLineItem);
+    workflows_->connection.OperModeCmBChange();
 
     fields_.DemoMode = false;
-    pages_->SetActivePage(mainPage_);
+    MainPageC->SetActivePage(MainTabSh);
 
-    backupPage_->ObjNumEdit()->clear();
-    backupPage_->ModuleNumCmB()->clear();
-    backupPage_->ModuleNumCmB()->clearEditText();
-    mainPage_->DevTypeLabel2()->clear();
-    mainPage_->CurrentSoftVerLabel2()->clear();
+    RegistBackupTabSh->ObjNumEdit->clear();
+    RegistBackupTabSh->ModuleNumCmB->clear();
+    RegistBackupTabSh->ModuleNumCmB->clearEditText();
+    MainTabSh->DevTypeLabel2->clear();
+    MainTabSh->CurrentSoftVerLabel2->clear();
 
-    mainPage_->DevOperModeGrB()->show();
-    mainPage_->Label_maintabsh_header_rpu()->show();
-    mainPage_->Label_maintabsh_header_zelk()->hide();
+    MainTabSh->DevOperModeGrB->show();
+    MainTabSh->Label_maintabsh_header_rpu->show();
+    MainTabSh->Label_maintabsh_header_zelk->hide();
     HideExtraTabs();
 
     CreateProgramFolders(services.programDir);
@@ -151,13 +140,14 @@ void MainWindow::Construct(const WindowServices& services) {
 }
 
 void MainWindow::HideExtraTabs() {
-    for (QWidget* page : {static_cast<QWidget*>(backupPage_), static_cast<QWidget*>(releSettingsPage_),
-                          static_cast<QWidget*>(rpuSettingsPage_)})
-        pages_->SetTabShown(page, false);
+    for (QWidget* page :
+         {static_cast<QWidget*>(RegistBackupTabSh), static_cast<QWidget*>(ReleSettingsTabSh),
+          static_cast<QWidget*>(ReleSettingsTabRPU)})
+        MainPageC->SetTabShown(page, false);
 }
 
 void MainWindow::FormShow() {
-    pages_->hide();
+    MainPageC->hide();
     HideExtraTabs();
     welcome_->HidePartnerBrandTexts();
 }
@@ -168,8 +158,8 @@ bool MainWindow::FormKeyDown(const QKeyEvent& event) {
     const QWidget* focused = focusWidget();
     if (focused != nullptr && focused != this)
         return false;
-    QWidget* workingList = mainPage_->TempListB2();
-    QWidget* memo = mainPage_->Memo1();
+    QWidget* workingList = MainTabSh->TempListB2;
+    QWidget* memo = MainTabSh->Memo1;
     workingList->setVisible(workingList->isHidden());
     memo->setVisible(memo->isHidden());
     return true;

@@ -16,14 +16,13 @@ namespace tunbox {
 class BackupPage;
 class BottomStrip;
 class CommandColumn;
-class ConnectionWorkflow;
 class Dialogs;
 class MainPage;
 class PageControl;
 class ProcessEnd;
-class SettingsWorkflow;
 class Transport;
 class WelcomeArea;
+struct Workflows;
 
 // What the window works with. The transport and the dialogs must outlive the
 // window; programDir is the folder beside the program where its files live.
@@ -71,20 +70,21 @@ class MainWindow : public QWidget {
     WelcomeArea* Welcome() const { return welcome_; }
     CommandColumn* Commands() const { return commands_; }
     BottomStrip& Bottom() const { return *bottom_; }
-    ConnectionWorkflow& Connection() const { return *connection_; }
-    PageControl* MainPageC() const { return pages_; }
-    MainPage* MainTabSh() const { return mainPage_; }
-    BackupPage* RegistBackupTabSh() const { return backupPage_; }
-    // The two output settings pages: repeater and relay-module modes, and the
-    // receiver in autonomous work.
-    RtrSettingsPage* ReleSettingsTabSh() const { return releSettingsPage_; }
-    RpuSettingsPage* ReleSettingsTabRPU() const { return rpuSettingsPage_; }
-    SettingsWorkflow& Settings() const { return *settings_; }
+    Workflows& Work() const { return *workflows_; }
     // Ends the program when settings data fails its range test.
     ProcessEnd& BadDataEnd() const { return *badDataEnd_; }
 
     // Sets every caption again in the active language.
     void RetranslateUi();
+
+    // The page control and its four pages, each under its own object name; the
+    // widget tree owns them. The two output settings pages serve repeater and
+    // relay-module units, and the receiver in autonomous work.
+    PageControl* MainPageC = nullptr;
+    MainPage* MainTabSh = nullptr;
+    BackupPage* RegistBackupTabSh = nullptr;
+    ReleSettingsPage* ReleSettingsTabSh = nullptr;
+    RpuSettingsPage* ReleSettingsTabRPU = nullptr;
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -105,15 +105,9 @@ class MainWindow : public QWidget {
     WindowFields fields_;
 
     WelcomeArea* welcome_ = nullptr;
-    PageControl* pages_ = nullptr;
-    MainPage* mainPage_ = nullptr;
-    BackupPage* backupPage_ = nullptr;
-    RtrSettingsPage* releSettingsPage_ = nullptr;
-    RpuSettingsPage* rpuSettingsPage_ = nullptr;
     CommandColumn* commands_ = nullptr;
     std::unique_ptr<BottomStrip> bottom_;
-    std::unique_ptr<ConnectionWorkflow> connection_;
-    std::unique_ptr<SettingsWorkflow> settings_;
+    std::unique_ptr<Workflows> workflows_;
     std::unique_ptr<ProcessEnd> badDataEnd_;
 };
 

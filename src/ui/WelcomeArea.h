@@ -16,30 +16,18 @@ class WelcomeArea : public QWidget {
     void RetranslateUi();
     void HidePartnerBrandTexts();
 
-    QLabel* Logo1_lb() const { return logo1_; }
-    QLabel* logo2_lb() const { return logo2_; }
-    QLabel* logo3_lb() const { return logo3_; }
-    QLabel* logo4_lb() const { return logo4_; }
-    QLabel* logo5_lb() const { return logo5_; }
-    QLabel* Logo_Image() const { return logoImage_; }
-    QLabel* Label_webaddr() const { return webAddress_; }
-    QLabel* Label_emailaddr() const { return emailAddress_; }
-    QLabel* Logo1_ZELK_lb() const { return logo1Zelk_; }
-    QLabel* logo2_ZELK_lb() const { return logo2Zelk_; }
-    QLabel* logo4_ZELK_lb() const { return logo4Zelk_; }
-
-  private:
-    QLabel* logo1_;
-    QLabel* logo2_;
-    QLabel* logo3_;
-    QLabel* logo4_;
-    QLabel* logo5_;
-    QLabel* logoImage_;
-    QLabel* webAddress_;
-    QLabel* emailAddress_;
-    QLabel* logo1Zelk_;
-    QLabel* logo2Zelk_;
-    QLabel* logo4Zelk_;
+    // The controls, each under its own object name; the widget tree owns them.
+    QLabel* Logo1_lb = nullptr;
+    QLabel* logo2_lb = nullptr;
+    QLabel* logo3_lb = nullptr;
+    QLabel* logo4_lb = nullptr;
+    QLabel* logo5_lb = nullptr;
+    QLabel* Logo_Image = nullptr;
+    QLabel* Label_webaddr = nullptr;
+    QLabel* Label_emailaddr = nullptr;
+    QLabel* Logo1_ZELK_lb = nullptr;
+    QLabel* logo2_ZELK_lb = nullptr;
+    QLabel* logo4_ZELK_lb = nullptr;
 };
 
 } // namespace tunbox

@@ -1,5 +1,7 @@
 #include "ui/WindowFields.h"
 
+#include "model/SettingsLayout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -8,9 +10,9 @@ namespace tunbox {
 
 void SetProgramFields(WindowFields& fields, const QString& programDir, const QDate& today) {
     fields.ProgramDir = programDir;
-    fields.OutputCount = 3;
-    fields.ReleImageLength = 45;
-    fields.SettingsImageLength = 96;
+    fields.OutputCount = OutputCount;
+    fields.ReleImageLength = ReleImageLength;
+    fields.SettingsImageLength = SettingsImageLength;
     fields.DateTag = MakeDateTag(today, QLocale().dateFormat(QLocale::ShortFormat));
     fields.RpuFilePrefix = QStringLiteral("klt_rpu_");
     fields.RtrFilePrefix = QStringLiteral("klt_rtr_");

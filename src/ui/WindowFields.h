@@ -1,12 +1,14 @@
 #pragma once
 
+#include "link/UnitIdentity.h"
+
 #include <QDate>
 #include <QString>
 
 namespace tunbox {
 
-// The window's own working values: where the program's files live and the
-// parts that file names are made of.
+// The window's own working values: where the program's files live, the parts
+// that file names are made of, the work mode and the unit it works with.
 struct WindowFields {
     QString ProgramDir;
     QString RpuFilePrefix;
@@ -16,9 +18,12 @@ struct WindowFields {
     QString ConfTag;
     QString NewFirmwareFile;
     bool DemoMode = false;
-    // Kind of the connected unit's firmware: -1 none, 0 receiver/repeater,
-    // 1 relay module, 2 partner-brand receiver.
-    int DeviceMode = -1;
+    // Who answered the last link initialisation: DeviceVersion and DeviceMode
+    // (-1 none, 0 receiver/repeater, 1 relay module, 2 partner-brand receiver).
+    UnitIdentity Unit;
+    // Firmware family of the operating mode chosen on the main page, numbered
+    // like DeviceMode: 0 receiver/repeater firmware, 1 relay-module firmware.
+    int CatalogueMode = 0;
     unsigned OutputCount = 0;
     unsigned ReleImageLength = 0;
     unsigned SettingsImageLength = 0;

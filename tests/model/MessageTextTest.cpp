@@ -11,8 +11,7 @@ struct FormatCase {
     const char* expected;
 };
 
-TEST(FormatMessage, FillsPlaceholdersInOrder)
-{
+TEST(FormatMessage, FillsPlaceholdersInOrder) {
     const FormatCase cases[] = {
         {"Запись ПО в прибор...%d %%", {37}, "Запись ПО в прибор...37 %"},
         {"%d мин. %d с.", {2, 30}, "2 мин. 30 с."},
@@ -25,7 +24,8 @@ TEST(FormatMessage, FillsPlaceholdersInOrder)
         {"unknown %x", {}, "unknown %x"},
     };
     for (const FormatCase& c : cases)
-        EXPECT_EQ(FormatMessage(QString::fromUtf8(c.pattern), c.args), QString::fromUtf8(c.expected))
+        EXPECT_EQ(FormatMessage(QString::fromUtf8(c.pattern), c.args),
+                  QString::fromUtf8(c.expected))
             << c.pattern;
 }
 

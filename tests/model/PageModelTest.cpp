@@ -1,5 +1,6 @@
-#include "model/RpuPageModel.h"
-#include "model/RtrPageModel.h"
+#include "model/RelePageState.h"
+#include "model/RpuPageState.h"
+#include "model/SettingsPageModel.h"
 
 #include "ModelTestSupport.h"
 
@@ -12,17 +13,18 @@ namespace {
 
 using Block = std::vector<quint32>;
 
-// Counts StateChanged so a test sees which acts the view would have to show.
-template <typename Model>
+// A page model of the given rules; counts StateChanged so a test sees which
+// acts the view would have to show.
 struct Watched {
-    Model model;
+    explicit Watched(const PageRules& rules) : model(rules) {
+        QObject::connect(&model, &SettingsPageModel::StateChanged, [this] { ++changes; });
+    }
+    SettingsPageModel model;
     int changes = 0;
-    Watched() { QObject::connect(&model, &Model::StateChanged, [this] { ++changes; }); }
 };
 
-TEST(RtrPageModel, ModeClickRunsTheRuleWithTheWindowsContext)
-{
-    Watched<RtrPageModel> page;
+TEST(ReleRulesPageModel, ModeClickRunsTheRuleWithTheWindowsContext) {
+    Watched page(ReleRules());
     UnitContext context{false, 0, false};
     page.model.SetContextSource([&] { return context; });
 
@@ -42,15 +44,14 @@ TEST(RtrPageModel, ModeClickRunsTheRuleWithTheWindowsContext)
     EXPECT_EQ(block[44], 4u);
 }
 
-TEST(RtrPageModel, UserActsOnDisabledOrMissingControlsAreRefused)
-{
-    Watched<RtrPageModel> page;
+TEST(ReleRulesPageModel, UserActsOnDisabledOrMissingControlsAreRefused) {
+    Watched page(ReleRules());
     ASSERT_TRUE(page.model.SetMode(1, 5)); // "Исполнительный": options locked
     page.changes = 0;
-    const RtrPageState before = page.model.State();
+    const PageState before = page.model.State();
 
-    EXPECT_FALSE(page.model.SetEventChecked(1, RtrEvent::OnOffLine, false));
-    EXPECT_FALSE(page.model.SetEventChecked(2, RtrEvent::ErrorPower, true));
+    EXPECT_FALSE(page.model.SetEventChecked(1, ReleEvent::OnOffLine, false));
+    EXPECT_FALSE(page.model.SetEventChecked(2, ReleEvent::ErrorPower, true));
     EXPECT_FALSE(page.model.SetListIndex(1, OptionList::TimeZmk, 3));
     EXPECT_FALSE(page.model.SetListIndex(2, OptionList::TimeZmk, 0)) << "empty list";
     EXPECT_FALSE(page.model.SetBindingChecked(1, 17, true));
@@ -61,19 +62,18 @@ TEST(RtrPageModel, UserActsOnDisabledOrMissingControlsAreRefused)
     EXPECT_EQ(page.changes, 0);
 
     ASSERT_TRUE(page.model.SetMode(1, 6));
-    EXPECT_TRUE(page.model.SetEventChecked(1, RtrEvent::NoLine, true));
+    EXPECT_TRUE(page.model.SetEventChecked(1, ReleEvent::NoLine, true));
     EXPECT_TRUE(page.model.SetListIndex(1, OptionList::TimeZmk, 255));
     EXPECT_FALSE(page.model.SetListIndex(1, OptionList::TimeZmk, 256));
     EXPECT_FALSE(page.model.SetListIndex(1, OptionList::InvRele, 2));
     EXPECT_TRUE(page.model.SetBindingChecked(1, 16, true));
-    EXPECT_TRUE(page.model.State().Output(1).Event(RtrEvent::NoLine).checked);
-    EXPECT_TRUE(page.model.State().Output(1).partitions[15].checked);
+    EXPECT_TRUE(page.model.State().Output(1).Event(ReleEvent::NoLine).checked);
+    EXPECT_TRUE(page.model.State().Output(1).bindings[15].checked);
     EXPECT_EQ(page.model.State().Output(1).List(OptionList::TimeZmk).index, 255);
 }
 
-TEST(RtrPageModel, UnpackReportsBadDataAndStillRefreshesTheView)
-{
-    Watched<RtrPageModel> page;
+TEST(ReleRulesPageModel, UnpackReportsBadDataAndStillRefreshesTheView) {
+    Watched page(ReleRules());
     test::RecordingEnd end;
     Block block(SettingsImageLength, 0);
     block[3] = 6;
@@ -82,12 +82,11 @@ TEST(RtrPageModel, UnpackReportsBadDataAndStillRefreshesTheView)
     ASSERT_EQ(end.calls.size(), 1u);
     EXPECT_EQ(end.calls[0], (std::pair<int, quint32>(44, 8)));
     EXPECT_EQ(page.changes, 1);
-    EXPECT_TRUE(page.model.State().Output(2).partitions[3].checked);
+    EXPECT_TRUE(page.model.State().Output(2).bindings[3].checked);
 }
 
-TEST(RpuPageModel, ModeButtonsTheWindowDoesNotOfferAreRefused)
-{
-    Watched<RpuPageModel> page;
+TEST(RpuRulesPageModel, ModeButtonsTheWindowDoesNotOfferAreRefused) {
+    Watched page(RpuRules());
     for (int mode : {0, 1, 2, 5}) {
         EXPECT_FALSE(page.model.SetMode(1, mode)) << mode;
         EXPECT_EQ(page.model.State().Output(1).mode, -1);
@@ -102,16 +101,15 @@ TEST(RpuPageModel, ModeButtonsTheWindowDoesNotOfferAreRefused)
     EXPECT_FALSE(page.model.SetBindingChecked(3, 49, true));
 
     // A scripted click on any button checks it; without a rule nothing else changes.
-    const RpuPageState before = page.model.State();
+    const PageState before = page.model.State();
     EXPECT_TRUE(page.model.ForceMode(3, 1));
-    RpuPageState expected = before;
+    PageState expected = before;
     expected.Output(3).mode = 1;
     EXPECT_EQ(page.model.State(), expected);
 }
 
-TEST(RpuPageModel, HiddenBoxCannotBeClicked)
-{
-    RpuPageModel page;
+TEST(RpuRulesPageModel, HiddenBoxCannotBeClicked) {
+    SettingsPageModel page(RpuRules());
     ASSERT_TRUE(page.SetMode(2, 6));
     EXPECT_TRUE(page.State().Output(2).Event(RpuEvent::SelfDamageRPU).enabled);
     EXPECT_FALSE(page.SetEventChecked(2, RpuEvent::SelfDamageRPU, true));
@@ -119,21 +117,22 @@ TEST(RpuPageModel, HiddenBoxCannotBeClicked)
     EXPECT_FALSE(page.SetEventChecked(2, RpuEvent::OnOfLineRPU, true));
 }
 
-TEST(FactoryDefaults, BothPagesPackTheDocumentedValues)
-{
+TEST(FactoryDefaults, BothPagesPackTheDocumentedValues) {
     // Bytes 0..44 as the relay page packs them after the defaults; byte 41 is 10
     // because output 3 is in mode "Звуковой".
-    const Block rtrExpected = {5, 5, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6, 6, 6, 6, 0, 0, 0, 0, 0, 7, 0,
-                               3, 0, 0, 0, 3, 3, 0, 0, 0, 4, 0, 255, 0, 0, 255, 0, 0, 255, 10, 7, 7, 4};
-    Watched<RtrPageModel> rtr;
+    const Block rtrExpected = {5, 5, 5, 5, 5,   5, 5, 5,   6, 6, 6,   6,  6, 6, 6,
+                               6, 0, 0, 0, 0,   0, 7, 0,   3, 0, 0,   0,  3, 3, 0,
+                               0, 0, 4, 0, 255, 0, 0, 255, 0, 0, 255, 10, 7, 7, 4};
+    Watched rtr(ReleRules());
     rtr.model.ApplyFactoryDefaults();
     EXPECT_EQ(rtr.changes, 1);
     Block block(SettingsImageLength, 0);
     ASSERT_TRUE(rtr.model.Pack(block));
     EXPECT_EQ(Block(block.begin(), block.begin() + ReleImageLength), rtrExpected);
-    EXPECT_EQ(Block(block.begin() + ReleImageLength, block.end()), Block(SettingsImageLength - ReleImageLength, 0));
+    EXPECT_EQ(Block(block.begin() + ReleImageLength, block.end()),
+              Block(SettingsImageLength - ReleImageLength, 0));
 
-    RpuPageModel rpu;
+    SettingsPageModel rpu(RpuRules());
     ASSERT_TRUE(rpu.SetMode(1, 4));
     rpu.ApplyFactoryDefaults();
     Block rpuBlock(SettingsImageLength, 0);
@@ -143,17 +142,18 @@ TEST(FactoryDefaults, BothPagesPackTheDocumentedValues)
     EXPECT_EQ(rpuBlock, rpuExpected);
 }
 
-TEST(ProcessEnd, BadDataMessageShowsByteAndSignedValue)
-{
+TEST(ProcessEnd, BadDataMessageShowsByteAndSignedValue) {
     const struct {
         int byte;
         quint32 value;
         const char* shown;
     } cases[] = {{16, 8, "16=8"}, {5, 0xFFFFFFFFu, "5=-1"}, {33, 300, "33=300"}};
     for (const auto& c : cases)
-        EXPECT_EQ(BadDataMessage(test::RussianText, c.byte, c.value),
-                  QStringLiteral("Ошибка в данных, считанных с прибора (Байт №%1). Программа завершает свою работу.")
-                      .arg(QString::fromUtf8(c.shown)));
+        EXPECT_EQ(
+            BadDataMessage(test::RussianText, c.byte, c.value),
+            QStringLiteral(
+                "Ошибка в данных, считанных с прибора (Байт №%1). Программа завершает свою работу.")
+                .arg(QString::fromUtf8(c.shown)));
 }
 
 } // namespace

@@ -19,16 +19,14 @@ struct ToolRun {
     QStringList err; // stderr lines
 };
 
-QStringList Lines(const QByteArray& bytes)
-{
+QStringList Lines(const QByteArray& bytes) {
     QStringList lines = QString::fromUtf8(bytes).split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
 }
 
-ToolRun RunTool(const QStringList& args)
-{
+ToolRun RunTool(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(TUNBOX_SETTINGS_TOOL), args);
     EXPECT_TRUE(p.waitForFinished(30000)) << args.join(' ').toStdString();
@@ -39,8 +37,7 @@ ToolRun RunTool(const QStringList& args)
     return r;
 }
 
-QStringList Numbers(const std::vector<unsigned>& values)
-{
+QStringList Numbers(const std::vector<unsigned>& values) {
     QStringList lines;
     for (unsigned v : values)
         lines.append(QString::number(v));
@@ -48,25 +45,23 @@ QStringList Numbers(const std::vector<unsigned>& values)
 }
 
 // One line per value, joined with blanks so a failure shows the values.
-std::string Joined(const QStringList& lines)
-{
+std::string Joined(const QStringList& lines) {
     return lines.join(u' ').toStdString();
 }
 
 // The factory defaults as a settings file holds them (96 values).
-std::vector<unsigned> Defaults()
-{
-    std::vector<unsigned> v = {5, 5, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6, 6, 6, 6, 0, 0, 0, 0, 0, 7, 0,
-                               3, 0, 0, 0, 3, 3, 0, 0, 0, 4, 0, 255, 0, 0, 255, 0, 0, 255, 0, 7, 7, 4};
+std::vector<unsigned> Defaults() {
+    std::vector<unsigned> v = {5, 5, 5, 5, 5,   5, 5, 5,   6, 6, 6,   6, 6, 6, 6,
+                               6, 0, 0, 0, 0,   0, 7, 0,   3, 0, 0,   0, 3, 3, 0,
+                               0, 0, 4, 0, 255, 0, 0, 255, 0, 0, 255, 0, 7, 7, 4};
     v.resize(96, 0);
     return v;
 }
 
 class SettingsTool : public testing::Test {
-protected:
+  protected:
     // Writes lines with CR LF, as the program writes settings files.
-    QString File(const QString& name, const QStringList& lines)
-    {
+    QString File(const QString& name, const QStringList& lines) {
         const QString path = dir_.filePath(name);
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -78,8 +73,7 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(SettingsTool, DefaultsPrintTheFactoryImageOfEachPage)
-{
+TEST_F(SettingsTool, DefaultsPrintTheFactoryImageOfEachPage) {
     std::vector<unsigned> rtr = Defaults();
     rtr[41] = 10; // output 3 in mode "Звуковой": the minute list starts at code 10
     const ToolRun r = RunTool({"defaults", "rtr"});
@@ -94,10 +88,9 @@ TEST_F(SettingsTool, DefaultsPrintTheFactoryImageOfEachPage)
     EXPECT_EQ(Joined(p.out), Joined(Numbers(rpu)));
 }
 
-TEST_F(SettingsTool, NormalizeRepacksThroughAFreshPage)
-{
+TEST_F(SettingsTool, NormalizeRepacksThroughAFreshPage) {
     std::vector<unsigned> in = Defaults();
-    in[20] = 300; // never read, packed as 0
+    in[20] = 300;  // never read, packed as 0
     in[50] = 0x11; // the other page's bytes are dropped by this page
     QStringList lines = Numbers(in);
     lines.append("trailing line beyond 96 is ignored");
@@ -121,8 +114,7 @@ TEST_F(SettingsTool, NormalizeRepacksThroughAFreshPage)
     EXPECT_EQ(Joined(p.out), Joined(Numbers(rpuOut)));
 }
 
-TEST_F(SettingsTool, ModeClicksAModeBetweenUnpackAndPack)
-{
+TEST_F(SettingsTool, ModeClicksAModeBetweenUnpackAndPack) {
     // Relay 1 to "Исполнительный": close time 10 s, only OnOffLine preset.
     std::vector<unsigned> rtr = Defaults();
     rtr[21] = 6;
@@ -146,13 +138,35 @@ TEST_F(SettingsTool, ModeClicksAModeBetweenUnpackAndPack)
     rpu[91] = 255;
     rpu[92] = 24;
     rpu[95] = 4;
-    const ToolRun p = RunTool({"mode", "rpu", File("zero.cfg", Numbers(std::vector<unsigned>(96, 0))), "3", "3"});
+    const ToolRun p =
+        RunTool({"mode", "rpu", File("zero.cfg", Numbers(std::vector<unsigned>(96, 0))), "3", "3"});
     EXPECT_EQ(p.exitCode, 0);
     EXPECT_EQ(Joined(p.out), Joined(Numbers(rpu)));
 }
 
-TEST_F(SettingsTool, FailuresPrintOneLineAndExitWithTheirCode)
-{
+// The context decides whether the minute duration list of a sound output is
+// selectable, so byte 41 (output 3's duration) packs as the minute list's first
+// code 10 or as nothing chosen.
+TEST_F(SettingsTool, ModeContextIsWhatTheRulesSeeOfTheWindow) {
+    const struct {
+        const char* context;
+        unsigned byte41;
+    } cases[] = {{"none", 0}, {"demo", 10}, {"rpu", 0}, {"rtr", 10}, {"mro", 10}};
+    const QString file = File("ctx.cfg", Numbers(Defaults()));
+    for (const auto& c : cases) {
+        const ToolRun r = RunTool({"mode", "--context", c.context, "rtr", file, "3", "3"});
+        ASSERT_EQ(r.exitCode, 0) << c.context;
+        ASSERT_EQ(r.out.size(), 96) << c.context;
+        EXPECT_EQ(r.out.at(41), QString::number(c.byte41)) << c.context;
+    }
+    const ToolRun plain = RunTool({"mode", "rtr", file, "3", "3"});
+    EXPECT_EQ(plain.out.value(41), "0") << "no context is the window without a unit";
+    EXPECT_EQ(RunTool({"mode", "--context", "usb", "rtr", file, "3", "3"}).exitCode, 2);
+    EXPECT_EQ(RunTool({"normalize", "--context", "demo", "rtr", file}).exitCode, 2)
+        << "only the mode command takes a context";
+}
+
+TEST_F(SettingsTool, FailuresPrintOneLineAndExitWithTheirCode) {
     std::vector<unsigned> badMask = Defaults();
     badMask[16] = 8;
     QStringList negative = Numbers(Defaults());
@@ -166,9 +180,11 @@ TEST_F(SettingsTool, FailuresPrintOneLineAndExitWithTheirCode)
         int exitCode;
         QString err; // whole line, or empty when only the count of lines matters
     } cases[] = {
-        {{"normalize", "rtr", File("bad.cfg", Numbers(badMask))}, 1,
+        {{"normalize", "rtr", File("bad.cfg", Numbers(badMask))},
+         1,
          "Ошибка в данных, считанных с прибора (Байт №16=8). Программа завершает свою работу."},
-        {{"mode", "rtr", File("neg.cfg", negative), "2", "6"}, 1,
+        {{"mode", "rtr", File("neg.cfg", negative), "2", "6"},
+         1,
          "Ошибка в данных, считанных с прибора (Байт №5=-1). Программа завершает свою работу."},
         {{"normalize", "rpu", File("short.cfg", shortFile)}, 2, {}},
         {{"normalize", "rtr", File("text.cfg", nonNumeric)}, 2, {}},

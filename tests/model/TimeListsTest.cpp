@@ -46,8 +46,7 @@ const TextCase TextCases[] = {
     {ListKind::Inversion, 1, 1, "Да"},
 };
 
-void CheckTexts(const QLocale& locale, QChar separator)
-{
+void CheckTexts(const QLocale& locale, QChar separator) {
     test::ScopedLocale scoped(locale);
     for (const TextCase& c : TextCases) {
         const QStringList items = ListTexts(c.kind, c.output, test::RussianText);
@@ -55,46 +54,51 @@ void CheckTexts(const QLocale& locale, QChar separator)
         QString expected = QString::fromUtf8(c.text);
         if (expected.endsWith(u" с.") && expected.contains(u','))
             expected.replace(u',', separator);
-        EXPECT_EQ(items.at(c.index), expected)
-            << "kind " << static_cast<int>(c.kind) << " output " << c.output << " index " << c.index;
+        EXPECT_EQ(items.at(c.index), expected) << "kind " << static_cast<int>(c.kind) << " output "
+                                               << c.output << " index " << c.index;
     }
 }
 
-TEST(TimeLists, TextsAtListedIndexesWithRussianDecimalComma)
-{
+TEST(TimeLists, TextsAtListedIndexesWithRussianDecimalComma) {
     CheckTexts(QLocale(QLocale::Russian, QLocale::Russia), u',');
 }
 
-TEST(TimeLists, HalfSecondItemsFollowTheLocaleSeparator)
-{
+TEST(TimeLists, HalfSecondItemsFollowTheLocaleSeparator) {
     CheckTexts(QLocale::c(), u'.');
 }
 
-TEST(TimeLists, ItemCountsMatchTheirKind)
-{
+TEST(TimeLists, ItemCountsMatchTheirKind) {
     const ListKind kinds[] = {ListKind::Empty,    ListKind::OpenTime,       ListKind::CloseTime,
                               ListKind::Duration, ListKind::MinuteDuration, ListKind::Inversion};
     const int expected[] = {0, 256, 256, 256, 246, 2};
     for (int i = 0; i < 6; ++i)
         for (int o = 1; o <= 3; ++o) {
             EXPECT_EQ(ListItemCount(kinds[i]), expected[i]);
-            EXPECT_EQ(ListTexts(kinds[i], o, test::RussianText).size(), expected[i]) << i << " " << o;
+            EXPECT_EQ(ListTexts(kinds[i], o, test::RussianText).size(), expected[i])
+                << i << " " << o;
         }
 }
 
-TEST(TimeLists, TextsComeFromTheCatalogue)
-{
+TEST(TimeLists, TextsComeFromTheCatalogue) {
     // A language module's texts replace every item; nothing is built in.
     const MessageLookup english = [](int id) -> QString {
         switch (id) {
-        case 10074: return "%d min";
-        case 10075: return "const";
-        case 10076: return "%d s";
-        case 10077: return "%d min %d s";
-        case 10078: return "%.1f s";
-        case 10079: return "const/1s";
-        case 10080: return "none/1s";
-        case 10081: return "none";
+        case 10074:
+            return "%d min";
+        case 10075:
+            return "const";
+        case 10076:
+            return "%d s";
+        case 10077:
+            return "%d min %d s";
+        case 10078:
+            return "%.1f s";
+        case 10079:
+            return "const/1s";
+        case 10080:
+            return "none/1s";
+        case 10081:
+            return "none";
         }
         return {};
     };
@@ -109,20 +113,19 @@ TEST(TimeLists, TextsComeFromTheCatalogue)
     EXPECT_EQ(FillMinuteDurationList(english).at(1), "11 min");
 }
 
-TEST(TimeLists, EveryHalfSecondItemIsExact)
-{
+TEST(TimeLists, EveryHalfSecondItemIsExact) {
     test::ScopedLocale scoped(QLocale::c());
     QStringList items;
     AddHalfSecondItems(items, test::RussianText);
     ASSERT_EQ(items.size(), 254);
     for (int k = 1; k <= 254; ++k) {
-        const QString expected = QString::number(k / 2) + (k % 2 ? ".5" : ".0") + QStringLiteral(" с.");
+        const QString expected =
+            QString::number(k / 2) + (k % 2 ? ".5" : ".0") + QStringLiteral(" с.");
         EXPECT_EQ(items.at(k - 1), expected) << k;
     }
 }
 
-TEST(TimeLists, MinuteListCodesAndIndexes)
-{
+TEST(TimeLists, MinuteListCodesAndIndexes) {
     const struct {
         quint32 code;
         int index;

@@ -22,36 +22,36 @@ class MainWindowBehaviour : public ::testing::Test {
   protected:
     void SetUp() override { w.window->show(); }
 
-    QWidget* WorkingList() const { return w.window->MainTabSh()->TempListB2(); }
-    QWidget* Memo() const { return w.window->MainTabSh()->Memo1(); }
+    QWidget* WorkingList() const { return w.window->MainTabSh->TempListB2; }
+    QWidget* Memo() const { return w.window->MainTabSh->Memo1; }
 
     WindowUnderTest w;
 };
 
 TEST_F(MainWindowBehaviour, ShowingTheWindowAgainReturnsToTheWelcomeArea) {
-    PageControl* pages = w.window->MainPageC();
+    PageControl* pages = w.window->MainPageC;
     pages->show();
-    for (QWidget* page : std::initializer_list<QWidget*>{w.window->RegistBackupTabSh(),
-                                                        w.window->ReleSettingsTabSh(),
-                                                        w.window->ReleSettingsTabRPU()})
+    for (QWidget* page :
+         std::initializer_list<QWidget*>{w.window->RegistBackupTabSh, w.window->ReleSettingsTabSh,
+                                         w.window->ReleSettingsTabRPU})
         pages->SetTabShown(page, true);
     WelcomeArea* welcome = w.window->Welcome();
     for (QWidget* partner :
-         {welcome->Logo1_ZELK_lb(), welcome->logo2_ZELK_lb(), welcome->logo4_ZELK_lb()})
+         {welcome->Logo1_ZELK_lb, welcome->logo2_ZELK_lb, welcome->logo4_ZELK_lb})
         partner->show();
 
     w.window->hide();
     w.window->show();
 
     EXPECT_FALSE(pages->isVisible());
-    EXPECT_TRUE(pages->IsTabShown(w.window->MainTabSh()));
-    EXPECT_FALSE(pages->IsTabShown(w.window->RegistBackupTabSh()));
-    EXPECT_FALSE(pages->IsTabShown(w.window->ReleSettingsTabSh()));
-    EXPECT_FALSE(pages->IsTabShown(w.window->ReleSettingsTabRPU()));
-    EXPECT_FALSE(welcome->Logo1_ZELK_lb()->isVisible());
-    EXPECT_FALSE(welcome->logo2_ZELK_lb()->isVisible());
-    EXPECT_FALSE(welcome->logo4_ZELK_lb()->isVisible());
-    EXPECT_TRUE(welcome->Logo1_lb()->isVisible());
+    EXPECT_TRUE(pages->IsTabShown(w.window->MainTabSh));
+    EXPECT_FALSE(pages->IsTabShown(w.window->RegistBackupTabSh));
+    EXPECT_FALSE(pages->IsTabShown(w.window->ReleSettingsTabSh));
+    EXPECT_FALSE(pages->IsTabShown(w.window->ReleSettingsTabRPU));
+    EXPECT_FALSE(welcome->Logo1_ZELK_lb->isVisible());
+    EXPECT_FALSE(welcome->logo2_ZELK_lb->isVisible());
+    EXPECT_FALSE(welcome->logo4_ZELK_lb->isVisible());
+    EXPECT_TRUE(welcome->Logo1_lb->isVisible());
 }
 
 TEST_F(MainWindowBehaviour, F5ShowsAndThenHidesTheWorkingListAndMemoWhateverTheModifiers) {
@@ -71,7 +71,7 @@ TEST_F(MainWindowBehaviour, F5ShowsAndThenHidesTheWorkingListAndMemoWhateverTheM
 }
 
 TEST_F(MainWindowBehaviour, F5DoesNothingWhileAControlHasTheFocus) {
-    QWidget* control = w.window->Commands()->ConnectButton();
+    QWidget* control = w.window->Commands()->ConnectButton;
     control->setFocus();
     ASSERT_EQ(w.window->focusWidget(), control);
     // Sent to the focused control the key travels up to the window unhandled;
@@ -121,29 +121,29 @@ TEST_F(MainWindowBehaviour, ExitQuestionAnsweredYesClosesThePipesOnceAndTheWindo
 TEST_F(MainWindowBehaviour, ChoosingOnLineAgainReturnsTheCommandsToNotConnected) {
     CommandColumn* commands = w.window->Commands();
     // As a later workflow might leave them.
-    w.window->MainPageC()->show();
-    w.window->MainPageC()->SetActivePage(w.window->RegistBackupTabSh());
+    w.window->MainPageC->show();
+    w.window->MainPageC->SetActivePage(w.window->RegistBackupTabSh);
     w.window->Fields().DemoMode = true;
-    commands->ConnectButton()->setEnabled(false);
-    commands->DisconnectButton()->setEnabled(true);
-    w.window->MainTabSh()->DevOperModeGrB()->hide();
-    for (QWidget* button : {commands->WriteButton(), commands->ReadButton(), commands->SaveButton(),
-                            commands->LoadButton(), commands->DefaultSettingsButton()})
+    commands->ConnectButton->setEnabled(false);
+    commands->DisconnectButton->setEnabled(true);
+    w.window->MainTabSh->DevOperModeGrB->hide();
+    for (QWidget* button : {commands->WriteButton, commands->ReadButton, commands->SaveButton,
+                            commands->LoadButton, commands->DefaultSettingsButton})
         button->setEnabled(true);
 
-    QComboBox* operMode = commands->OperModeCmB();
+    QComboBox* operMode = commands->OperModeCmB;
     operMode->setCurrentIndex(CommandColumn::OnLineItem);
     emit operMode->activated(CommandColumn::OnLineItem);
 
     EXPECT_FALSE(w.window->Fields().DemoMode);
-    EXPECT_TRUE(commands->ConnectButton()->isEnabled());
-    EXPECT_FALSE(commands->DisconnectButton()->isEnabled());
-    EXPECT_FALSE(w.window->MainTabSh()->DevOperModeGrB()->isHidden());
-    for (QWidget* button : {commands->WriteButton(), commands->ReadButton(), commands->SaveButton(),
-                            commands->LoadButton(), commands->DefaultSettingsButton()})
+    EXPECT_TRUE(commands->ConnectButton->isEnabled());
+    EXPECT_FALSE(commands->DisconnectButton->isEnabled());
+    EXPECT_FALSE(w.window->MainTabSh->DevOperModeGrB->isHidden());
+    for (QWidget* button : {commands->WriteButton, commands->ReadButton, commands->SaveButton,
+                            commands->LoadButton, commands->DefaultSettingsButton})
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-    EXPECT_EQ(w.window->MainPageC()->ActivePage(), static_cast<QWidget*>(w.window->MainTabSh()));
-    EXPECT_FALSE(w.window->MainPageC()->isVisible());
+    EXPECT_EQ(w.window->MainPageC->ActivePage(), static_cast<QWidget*>(w.window->MainTabSh));
+    EXPECT_FALSE(w.window->MainPageC->isVisible());
     EXPECT_TRUE(w.transport.Calls().empty());
 }
 
@@ -160,32 +160,31 @@ class MarkingTranslator : public QTranslator {
 
 TEST_F(MainWindowBehaviour, ALanguageChangeRetranslatesCaptionsAndKeepsTheState) {
     CommandColumn* commands = w.window->Commands();
-    BackupPage* backup = w.window->RegistBackupTabSh();
-    backup->RPU_RTRRadioGr()->SetItemIndex(1);
-    commands->ConnectButton()->setEnabled(false);
+    BackupPage* backup = w.window->RegistBackupTabSh;
+    backup->RPU_RTRRadioGr->SetItemIndex(1);
+    commands->ConnectButton->setEnabled(false);
 
     MarkingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     QCoreApplication::processEvents();
 
     EXPECT_TRUE(w.window->windowTitle().startsWith("EN["));
-    EXPECT_TRUE(
-        commands->ConnectButton()->text().startsWith("EN[tunbox::CommandColumn] Установить"));
-    EXPECT_TRUE(commands->ConnectButton()->toolTip().startsWith("EN["));
-    EXPECT_TRUE(w.window->MainTabSh()->RPU_rb()->text().startsWith("EN[tunbox::MainPage]"));
-    EXPECT_TRUE(backup->RegBackupDeleteButton()->text().startsWith("EN[tunbox::BackupPage]"));
-    EXPECT_TRUE(w.window->Welcome()->Logo1_lb()->text().startsWith("EN[tunbox::WelcomeArea]"));
-    EXPECT_TRUE(w.window->Bottom().btn_ChangeLang()->text().startsWith("EN[tunbox::BottomStrip]"));
-    EXPECT_TRUE(w.window->MainPageC()->tabText(0).startsWith("EN[tunbox::MainWindow]"));
-    EXPECT_TRUE(commands->OperModeCmB()->itemText(0).startsWith("EN["));
-    EXPECT_EQ(commands->OperModeCmB()->currentIndex(), CommandColumn::OnLineItem);
-    EXPECT_EQ(backup->RPU_RTRRadioGr()->ItemIndex(), 1);
-    EXPECT_FALSE(commands->ConnectButton()->isEnabled());
+    EXPECT_TRUE(commands->ConnectButton->text().startsWith("EN[tunbox::CommandColumn] Установить"));
+    EXPECT_TRUE(commands->ConnectButton->toolTip().startsWith("EN["));
+    EXPECT_TRUE(w.window->MainTabSh->RPU_rb->text().startsWith("EN[tunbox::MainPage]"));
+    EXPECT_TRUE(backup->RegBackupDeleteButton->text().startsWith("EN[tunbox::BackupPage]"));
+    EXPECT_TRUE(w.window->Welcome()->Logo1_lb->text().startsWith("EN[tunbox::WelcomeArea]"));
+    EXPECT_TRUE(w.window->Bottom().btn_ChangeLang->text().startsWith("EN[tunbox::BottomStrip]"));
+    EXPECT_TRUE(w.window->MainPageC->tabText(0).startsWith("EN[tunbox::MainWindow]"));
+    EXPECT_TRUE(commands->OperModeCmB->itemText(0).startsWith("EN["));
+    EXPECT_EQ(commands->OperModeCmB->currentIndex(), CommandColumn::OnLineItem);
+    EXPECT_EQ(backup->RPU_RTRRadioGr->ItemIndex(), 1);
+    EXPECT_FALSE(commands->ConnectButton->isEnabled());
 
     QCoreApplication::removeTranslator(&translator);
     QCoreApplication::processEvents();
-    EXPECT_EQ(commands->ConnectButton()->text(), "Установить");
-    EXPECT_EQ(w.window->Welcome()->Label_webaddr()->text(), "www.zoren.example");
+    EXPECT_EQ(commands->ConnectButton->text(), "Установить");
+    EXPECT_EQ(w.window->Welcome()->Label_webaddr->text(), "www.zoren.example");
 }
 
 TEST(MainWindowConstruction, SetsTheProgramFolderAndFileNameParts) {

@@ -1,7 +1,7 @@
 #include "support/WindowUnderTest.h"
 #include "ui/MakerContacts.h"
 #include "ui/PageControl.h"
-#include "ui/RadioGroup.h"
+#include "ui/widgets/RadioGroup.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #include "ui/ExitOnBadData.h"
 #include "ui/MainPage.h"
 #include "ui/PageControl.h"
-#include "ui/SettingsWorkflow.h"
+#include "ui/Workflows.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -22,19 +22,19 @@ namespace {
 class SettingsWorkflowTest : public ::testing::Test {
   protected:
     void Activate(QWidget* page) {
-        w.window->MainPageC()->SetTabShown(page, true);
-        w.window->MainPageC()->SetActivePage(page);
+        w.window->MainPageC->SetTabShown(page, true);
+        w.window->MainPageC->SetActivePage(page);
     }
 
     std::array<quint32, 256> PackedRele() const {
         std::array<quint32, 256> block{};
-        w.window->ReleSettingsTabSh()->PackReleImage(block);
+        w.window->ReleSettingsTabSh->PackReleImage(block);
         return block;
     }
 
     std::array<quint32, 256> PackedRpu() const {
         std::array<quint32, 256> block{};
-        w.window->ReleSettingsTabRPU()->PackRpuImage(block);
+        w.window->ReleSettingsTabRPU->PackRpuImage(block);
         return block;
     }
 
@@ -42,7 +42,7 @@ class SettingsWorkflowTest : public ::testing::Test {
 };
 
 TEST_F(SettingsWorkflowTest, DefaultsFillTheActiveRelePageOnly) {
-    Activate(w.window->ReleSettingsTabSh());
+    Activate(w.window->ReleSettingsTabSh);
     const auto rpuBefore = PackedRpu();
 
     QPushButton* button = w.Find<QPushButton>("DefaultSettingsButton");
@@ -61,17 +61,17 @@ TEST_F(SettingsWorkflowTest, DefaultsFillTheActiveRelePageOnly) {
 }
 
 TEST_F(SettingsWorkflowTest, DefaultsOnTheReceiverPageLeaveNoModeChosen) {
-    Activate(w.window->ReleSettingsTabRPU());
+    Activate(w.window->ReleSettingsTabRPU);
     w.Find<QRadioButton>("RadioButton14")->click();
     ASSERT_TRUE(w.Find<QRadioButton>("RadioButton14")->isChecked());
     const auto releBefore = PackedRele();
 
-    w.window->Settings().DefaultSettingsButtonClick();
+    w.window->Work().settings.DefaultSettingsButtonClick();
 
     for (int output = 1; output <= 3; ++output)
         for (int mode = 1; mode <= 7; ++mode)
             EXPECT_FALSE(w.Find<QRadioButton>(
-                             QStringLiteral("RadioButton%1%2").arg(output).arg(mode).toLatin1())
+                              QStringLiteral("RadioButton%1%2").arg(output).arg(mode).toLatin1())
                              ->isChecked());
     EXPECT_EQ(PackedRele(), releBefore);
     EXPECT_EQ(w.window->StatusText(), Msg(10014));
@@ -81,7 +81,7 @@ TEST_F(SettingsWorkflowTest, DefaultsOnAnotherPageChangeNothingButStillReport) {
     const auto releBefore = PackedRele();
     const auto rpuBefore = PackedRpu();
 
-    w.window->Settings().DefaultSettingsButtonClick();
+    w.window->Work().settings.DefaultSettingsButtonClick();
 
     EXPECT_EQ(PackedRele(), releBefore);
     EXPECT_EQ(PackedRpu(), rpuBefore);
@@ -91,13 +91,13 @@ TEST_F(SettingsWorkflowTest, DefaultsOnAnotherPageChangeNothingButStillReport) {
 // The repeater page's rules read the window: a receiver/repeater unit with
 // RTR_rb checked may choose the sound output's minute duration.
 TEST_F(SettingsWorkflowTest, RelePageRulesSeeTheWindowsOperatingMode) {
-    Activate(w.window->ReleSettingsTabSh());
-    w.window->Settings().DefaultSettingsButtonClick();
+    Activate(w.window->ReleSettingsTabSh);
+    w.window->Work().settings.DefaultSettingsButtonClick();
     ASSERT_FALSE(w.Find<QComboBox>("TimePeriod3")->isEnabled());
 
-    w.window->Fields().DeviceMode = 0;
-    w.window->MainTabSh()->RTR_rb()->setChecked(true);
-    w.window->Settings().DefaultSettingsButtonClick();
+    w.window->Fields().Unit.DeviceMode = 0;
+    w.window->MainTabSh->RTR_rb->setChecked(true);
+    w.window->Work().settings.DefaultSettingsButtonClick();
 
     EXPECT_TRUE(w.Find<QComboBox>("TimePeriod3")->isEnabled());
 }
@@ -138,7 +138,7 @@ TEST(BadSettingsDataDeathTest, BoxThenPipesClosedThenExitCodeOne) {
         ReportingDialogs dialogs;
         ReportingTransport transport;
         ExitOnBadData end(dialogs, transport);
-        RtrSettingsPage page;
+        ReleSettingsPage page;
         std::array<quint32, 256> block{};
         block[5] = 8;
         page.UnpackReleImage(block, end);

@@ -1,5 +1,5 @@
 #include "ui/PageControl.h"
-#include "ui/RadioGroup.h"
+#include "ui/widgets/RadioGroup.h"
 
 #include <QSignalSpy>
 #include <QTabBar>

@@ -4,7 +4,7 @@
 #include "ui/MainPage.h"
 #include "ui/MainWindow.h"
 #include "ui/PageControl.h"
-#include "ui/SettingsWorkflow.h"
+#include "ui/Workflows.h"
 #include "ui/settings/SettingsPages.h"
 
 #include <QTabWidget>
@@ -20,37 +20,37 @@ using PageOf = QWidget* (*)(const MainWindow&);
 std::function<void(MainWindow&)> ShowPage(PageOf pageOf) {
     return [pageOf](MainWindow& window) {
         QWidget* page = pageOf(window);
-        window.MainPageC()->SetTabShown(page, true);
-        window.MainPageC()->SetActivePage(page);
-        window.MainPageC()->show();
+        window.MainPageC->SetTabShown(page, true);
+        window.MainPageC->SetActivePage(page);
+        window.MainPageC->show();
     };
 }
 
 QWidget* MainPageOf(const MainWindow& window) {
-    return window.MainTabSh();
+    return window.MainTabSh;
 }
 
 // The main page with the working list and Memo1 shown, as F5 shows them.
 void ShowWorkingList(MainWindow& window) {
     ShowPage(MainPageOf)(window);
-    window.MainTabSh()->TempListB2()->addItems(
+    window.MainTabSh->TempListB2->addItems(
         {QStringLiteral("85"), QStringLiteral("85"), QStringLiteral("160")});
     window.setFocus();
     window.FormKeyDown(QKeyEvent(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier));
 }
 
-QWidget* RtrPageOf(const MainWindow& window) {
-    return window.ReleSettingsTabSh();
+QWidget* RelePageOf(const MainWindow& window) {
+    return window.ReleSettingsTabSh;
 }
 
 QWidget* RpuPageOf(const MainWindow& window) {
-    return window.ReleSettingsTabRPU();
+    return window.ReleSettingsTabRPU;
 }
 
 QTabWidget* OutputTabsOf(const MainWindow& window, PageOf pageOf) {
-    if (pageOf == RtrPageOf)
-        return window.ReleSettingsTabSh()->Tabs();
-    return window.ReleSettingsTabRPU()->Tabs();
+    if (pageOf == RelePageOf)
+        return window.ReleSettingsTabSh->Tabs();
+    return window.ReleSettingsTabRPU->Tabs();
 }
 
 // A settings page with one output's tab chosen, before or after the factory
@@ -60,7 +60,7 @@ std::function<void(MainWindow&)> ShowOutput(PageOf pageOf, int outputTab, bool d
         ShowPage(pageOf)(window);
         OutputTabsOf(window, pageOf)->setCurrentIndex(outputTab);
         if (defaults)
-            window.Settings().DefaultSettingsButtonClick();
+            window.Work().settings.DefaultSettingsButtonClick();
     };
 }
 
@@ -70,13 +70,13 @@ void AddSettingsPageStates(std::vector<ScreenshotState>& states) {
     const struct {
         const char* name;
         PageOf pageOf;
-    } pages[] = {{"rele", RtrPageOf}, {"rpu", RpuPageOf}};
+    } pages[] = {{"rele", RelePageOf}, {"rpu", RpuPageOf}};
     for (const auto& page : pages) {
         for (int tab = 0; tab < 3; ++tab) {
             for (bool defaults : {false, true}) {
                 states.push_back(
                     {QStringLiteral("1%1-%2-output%3-%4")
-                         .arg(page.pageOf == RtrPageOf ? 0 : 1)
+                         .arg(page.pageOf == RelePageOf ? 0 : 1)
                          .arg(QLatin1String(page.name))
                          .arg(tab + 1)
                          .arg(defaults ? QStringLiteral("defaults") : QStringLiteral("initial")),
@@ -92,8 +92,8 @@ std::vector<ScreenshotState> WindowStates() {
         {QStringLiteral("01-welcome"), [](MainWindow&) {}},
         {QStringLiteral("02-page-main"), ShowPage(MainPageOf)},
         {QStringLiteral("03-page-backup"),
-         ShowPage([](const MainWindow& w) -> QWidget* { return w.RegistBackupTabSh(); })},
-        {QStringLiteral("04-page-rele-settings"), ShowPage(RtrPageOf)},
+         ShowPage([](const MainWindow& w) -> QWidget* { return w.RegistBackupTabSh; })},
+        {QStringLiteral("04-page-rele-settings"), ShowPage(RelePageOf)},
         {QStringLiteral("05-page-rpu-settings"), ShowPage(RpuPageOf)},
         {QStringLiteral("06-page-main-working-list"), ShowWorkingList},
     };

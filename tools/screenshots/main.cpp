@@ -6,6 +6,7 @@
 
 #include "app/BuiltInMessages.h"
 #include "app/MessageTable.h"
+#include "app/Startup.h"
 #include "link/SimulatedUnit.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
@@ -46,8 +47,8 @@ int main(int argc, char** argv) {
         err << "cannot create " << out.path() << '\n';
         return 1;
     }
-    for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
-        tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));
+    // The language and the catalogue as a first start of the program sets them.
+    tunbox::ActivateLanguage(QString::fromLatin1(tunbox::BuiltInLanguage));
 
     int failures = 0;
     const auto save = [&](QWidget& widget, const QString& name) {

@@ -4,7 +4,11 @@
 //
 //   tunbox-settings normalize rtr|rpu FILE
 //   tunbox-settings defaults rtr|rpu
-//   tunbox-settings mode rtr|rpu FILE OUTPUT MODE
+//   tunbox-settings mode [--context demo|rpu|rtr|mro|none] rtr|rpu FILE OUTPUT MODE
+//
+// The context is what the mode rules see of the window: demo work, or a unit
+// of receiver/repeater firmware with RPU_rb or RTR_rb checked, or of relay-module
+// firmware; "none" (the default) is the window without a unit.
 //
 // Exit codes: 0 done; 1 the data failed its range test (message 10082 on
 // stderr, as the program would show it); 2 usage error, or a file that cannot be
@@ -12,10 +16,11 @@
 // line on stderr).
 
 #include "app/BuiltInMessages.h"
+#include "link/UnitIdentity.h"
+#include "model/PageRules.h"
 #include "model/ProcessEnd.h"
-#include "model/RpuPageModel.h"
-#include "model/RtrPageModel.h"
 #include "model/SettingsLayout.h"
+#include "model/SettingsPageModel.h"
 
 #include <QFile>
 #include <QString>
@@ -25,7 +30,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
-#include <type_traits>
 
 namespace {
 
@@ -34,37 +38,34 @@ using Cells = std::array<quint32, tunbox::SettingsImageLength>;
 constexpr int UsageExitCode = 2;
 constexpr int FileExitCode = 2;
 
-void PrintLine(std::FILE* to, const QString& text)
-{
+void PrintLine(std::FILE* to, const QString& text) {
     std::fputs(text.toUtf8().constData(), to);
     std::fputc('\n', to);
 }
 
-[[noreturn]] void Fail(int exitCode, const QString& text)
-{
+[[noreturn]] void Fail(int exitCode, const QString& text) {
     PrintLine(stderr, QStringLiteral("tunbox-settings: ") + text);
     std::exit(exitCode);
 }
 
-[[noreturn]] void Usage()
-{
-    Fail(UsageExitCode, QStringLiteral("usage: tunbox-settings normalize rtr|rpu FILE | defaults rtr|rpu | "
-                                       "mode rtr|rpu FILE OUTPUT(1..3) MODE(0..6)"));
+[[noreturn]] void Usage() {
+    Fail(UsageExitCode,
+         QStringLiteral("usage: tunbox-settings normalize rtr|rpu FILE | defaults rtr|rpu | "
+                        "mode [--context demo|rpu|rtr|mro|none] rtr|rpu FILE OUTPUT(1..3) "
+                        "MODE(0..6)"));
 }
 
 // Ends the tool the way the program ends on bad data: the message, exit code 1.
 class ToolProcessEnd : public tunbox::ProcessEnd {
-public:
-    void AbortOnBadData(int byteNumber, quint32 value) override
-    {
+  public:
+    void AbortOnBadData(int byteNumber, quint32 value) override {
         PrintLine(stderr, tunbox::BadDataMessage(tunbox::BuiltInMessage, byteNumber, value));
         std::exit(tunbox::BadDataExitCode);
     }
 };
 
 // Lines end at CR LF, CR or LF; a terminator after the last line opens no new line.
-QStringList SplitLines(const QString& text)
-{
+QStringList SplitLines(const QString& text) {
     QStringList lines;
     QString current;
     bool open = false;
@@ -88,8 +89,7 @@ QStringList SplitLines(const QString& text)
 
 // A decimal integer that fits 32 bits, signed or unsigned; negative values wrap
 // as the program's 32-bit cells do (-1 becomes 0xFFFFFFFF).
-std::optional<quint32> ParseCell(const QString& line)
-{
+std::optional<quint32> ParseCell(const QString& line) {
     bool ok = false;
     const qlonglong v = line.trimmed().toLongLong(&ok, 10);
     if (!ok || v < -2147483648LL || v > 4294967295LL)
@@ -97,28 +97,30 @@ std::optional<quint32> ParseCell(const QString& line)
     return static_cast<quint32>(v);
 }
 
-Cells ReadSettingsFile(const QString& path)
-{
+Cells ReadSettingsFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         Fail(FileExitCode, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     const QStringList lines = SplitLines(QString::fromLatin1(file.readAll()));
     if (lines.size() < tunbox::SettingsImageLength)
         Fail(FileExitCode, QStringLiteral("%1 has %2 lines, %3 needed")
-                               .arg(path).arg(lines.size()).arg(tunbox::SettingsImageLength));
+                               .arg(path)
+                               .arg(lines.size())
+                               .arg(tunbox::SettingsImageLength));
     Cells cells{};
     for (int k = 0; k < tunbox::SettingsImageLength; ++k) {
         const std::optional<quint32> cell = ParseCell(lines.at(k));
         if (!cell)
             Fail(FileExitCode, QStringLiteral("%1 line %2 is not a decimal integer: \"%3\"")
-                                   .arg(path).arg(k + 1).arg(lines.at(k)));
+                                   .arg(path)
+                                   .arg(k + 1)
+                                   .arg(lines.at(k)));
         cells[k] = *cell;
     }
     return cells;
 }
 
-int ParseNumber(const QString& text, int min, int max)
-{
+int ParseNumber(const QString& text, int min, int max) {
     bool ok = false;
     const int v = text.toInt(&ok, 10);
     if (!ok || v < min || v > max)
@@ -126,17 +128,31 @@ int ParseNumber(const QString& text, int min, int max)
     return v;
 }
 
-void PrintCells(const Cells& cells)
-{
+void PrintCells(const Cells& cells) {
     for (quint32 cell : cells)
         std::printf("%u\n", static_cast<unsigned>(cell));
 }
 
+// What the mode rules read of the window in each --context.
+std::optional<tunbox::UnitContext> ParseContext(const QString& name) {
+    if (name == u"none")
+        return tunbox::UnitContext{};
+    if (name == u"demo")
+        return tunbox::UnitContext{true, tunbox::DeviceModeNone, false};
+    if (name == u"rpu")
+        return tunbox::UnitContext{false, tunbox::DeviceModeReceiver, false};
+    if (name == u"rtr")
+        return tunbox::UnitContext{false, tunbox::DeviceModeReceiver, true};
+    if (name == u"mro")
+        return tunbox::UnitContext{false, tunbox::DeviceModeRelayModule, false};
+    return std::nullopt;
+}
+
 // The page of one kind: unpack, an optional mode click, pack into zeros.
-template <typename Model>
-int Run(const std::optional<Cells>& input, int output, int mode)
-{
-    Model page;
+int Run(const tunbox::PageRules& rules, const tunbox::UnitContext& context,
+        const std::optional<Cells>& input, int output, int mode) {
+    tunbox::SettingsPageModel page(rules);
+    page.SetContextSource([context] { return context; });
     ToolProcessEnd end;
     if (input) {
         if (page.Unpack(*input, end) != tunbox::UnpackResult::Ok)
@@ -144,12 +160,9 @@ int Run(const std::optional<Cells>& input, int output, int mode)
     } else {
         page.ApplyFactoryDefaults();
     }
-    if (output > 0) {
-        if constexpr (std::is_same_v<Model, tunbox::RpuPageModel>)
-            page.ForceMode(output, mode); // a click on button MODE+1, offered or not
-        else
-            page.SetMode(output, mode);
-    }
+    // A click on entry MODE of the output, offered to the user or not.
+    if (output > 0)
+        page.ForceMode(output, mode);
     Cells packed{};
     page.Pack(packed);
     PrintCells(packed);
@@ -158,33 +171,42 @@ int Run(const std::optional<Cells>& input, int output, int mode)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
     if (args.size() < 2)
         Usage();
 
-    const QString& command = args.at(0);
-    const QString& kind = args.at(1);
+    const QString command = args.takeFirst();
+    tunbox::UnitContext context;
+    if (command == u"mode" && args.size() >= 2 && args.at(0) == u"--context") {
+        const std::optional<tunbox::UnitContext> chosen = ParseContext(args.at(1));
+        if (!chosen)
+            Usage();
+        context = *chosen;
+        args.remove(0, 2);
+    }
+    if (args.isEmpty())
+        Usage();
+    const QString& kind = args.at(0);
     if (kind != u"rtr" && kind != u"rpu")
         Usage();
 
     std::optional<Cells> input;
     int output = 0;
     int mode = 0;
-    if (command == u"normalize" && args.size() == 3) {
-        input = ReadSettingsFile(args.at(2));
-    } else if (command == u"defaults" && args.size() == 2) {
-    } else if (command == u"mode" && args.size() == 5) {
-        output = ParseNumber(args.at(3), 1, tunbox::OutputCount);
-        mode = ParseNumber(args.at(4), 0, 6);
-        input = ReadSettingsFile(args.at(2));
+    if (command == u"normalize" && args.size() == 2) {
+        input = ReadSettingsFile(args.at(1));
+    } else if (command == u"defaults" && args.size() == 1) {
+    } else if (command == u"mode" && args.size() == 4) {
+        output = ParseNumber(args.at(2), 1, tunbox::OutputCount);
+        mode = ParseNumber(args.at(3), 0, tunbox::ModeCount - 1);
+        input = ReadSettingsFile(args.at(1));
     } else {
         Usage();
     }
 
-    return kind == u"rtr" ? Run<tunbox::RtrPageModel>(input, output, mode)
-                          : Run<tunbox::RpuPageModel>(input, output, mode);
+    return Run(kind == u"rtr" ? tunbox::ReleRules() : tunbox::RpuRules(), context, input, output,
+               mode);
 }

@@ -2,12 +2,14 @@
 
 #include "model/TimeLists.h"
 #include "ui/settings/OutputControls.h"
+#include "ui/widgets/ButtonChoice.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 
 namespace tunbox {
 
@@ -44,17 +46,19 @@ void ShowList(QComboBox* list, ListKind& shownKind, const ListState& state, int 
     list->setEnabled(state.enabled);
 }
 
-void ShowMode(QButtonGroup* group, int mode) {
-    if (QAbstractButton* button = group->button(mode)) {
-        button->setChecked(true);
-        return;
+void ShowOutput(OutputControls& controls, const OutputState& state, const MessageLookup& lookup,
+                bool refillLists) {
+    ShowChoice(controls.modeButtons, state.mode);
+    for (size_t e = 0; e < controls.events.size(); ++e)
+        ShowCheck(controls.events[e], state.events[e]);
+    for (size_t n = 0; n < controls.bindings.size(); ++n) {
+        ShowCheck(controls.bindings[n], state.bindings[n]);
+        controls.bindingNumbers[n]->setEnabled(state.bindings[n].enabled);
     }
-    // An exclusive group refuses to uncheck its last checked button.
-    if (QAbstractButton* checked = group->checkedButton()) {
-        group->setExclusive(false);
-        checked->setChecked(false);
-        group->setExclusive(true);
-    }
+    const auto lists = controls.Lists();
+    for (size_t l = 0; l < lists.size(); ++l)
+        ShowList(lists[l], controls.shownKinds[l], state.lists[l], controls.output, lookup,
+                 refillLists);
 }
 
 } // namespace tunbox

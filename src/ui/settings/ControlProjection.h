@@ -2,12 +2,15 @@
 
 #include "model/MessageText.h"
 #include "model/PageControls.h"
+#include "model/PageState.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 
 namespace tunbox {
+
+struct OutputControls;
 
 // Small steps that make a widget show one value of a page state. None of them
 // emits a user-act signal (clicked, activated), so a refresh never loops back
@@ -21,8 +24,8 @@ void ShowCheck(QCheckBox* box, const CheckState& state);
 void ShowList(QComboBox* list, ListKind& shownKind, const ListState& state, int output,
               const MessageLookup& lookup, bool refill);
 
-// Checks button id mode of an exclusive group; a mode outside the group's ids
-// leaves no button checked.
-void ShowMode(QButtonGroup* group, int mode);
+// Makes the widgets of one output tab show its state.
+void ShowOutput(OutputControls& controls, const OutputState& state, const MessageLookup& lookup,
+                bool refillLists);
 
 } // namespace tunbox

@@ -42,19 +42,25 @@ constexpr std::array<const char*, 2> kControlItems = {
     QT_TRANSLATE_NOOP("tunbox::SettingsPages", "по событию"),
 };
 
+// Names of the lists, in list order; each page appends its suffix and the
+// output digit. The first four are the model's OptionList.
+constexpr std::array<const char*, 5> kListNames = {
+    "TimeRzmk", "TimeZmk", "TimePeriod", "InvRele", "ReleControl",
+};
+
 constexpr int kControlList = 4;
 
-QString Composed(const char* prefix, int output, int index = 0) {
-    QString name = QLatin1String(prefix) + QString::number(output);
+QString Composed(const QString& prefix, int output, int index = 0) {
+    QString name = prefix + QString::number(output);
     if (index > 0)
         name += QString::number(index);
     return name;
 }
 
 QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabDesign& design,
-                          QWidget* parent) {
+                          const PageRules& rules, QWidget* parent) {
     auto* group = new QGroupBox(parent);
-    group->setObjectName(Composed(design.modeGroupPrefix, controls.output));
+    group->setObjectName(Composed(QLatin1String(design.modeGroupPrefix), controls.output));
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
@@ -63,8 +69,9 @@ QGroupBox* BuildModeGroup(OutputControls& controls, const OutputTabDesign& desig
     for (int m = 0; m < static_cast<int>(kModeTexts.size()); ++m) {
         auto* button = new QRadioButton(group);
         if (design.modeButtonPrefix)
-            button->setObjectName(Composed(design.modeButtonPrefix, controls.output, m + 1));
-        button->setEnabled((design.enabledModes >> m) & 1u);
+            button->setObjectName(
+                Composed(QLatin1String(design.modeButtonPrefix), controls.output, m + 1));
+        button->setEnabled(rules.modeOffered(m));
         controls.modeButtons->addButton(button, m);
         layout->addWidget(button);
     }
@@ -87,7 +94,7 @@ QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabDesign& de
         auto* number = new QLabel(QString::number(n), group);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* box = new QCheckBox(group);
-        box->setObjectName(Composed(design.bindingPrefix, controls.output, n));
+        box->setObjectName(Composed(QLatin1String(design.bindingPrefix), controls.output, n));
         number->setBuddy(box);
         grid->addWidget(number, row, column * 2);
         grid->addWidget(box, row, column * 2 + 1);
@@ -103,26 +110,20 @@ QGroupBox* BuildBindingGroup(OutputControls& controls, const OutputTabDesign& de
 }
 
 // Two columns of six event boxes, the left column first.
-QGroupBox* BuildEventGroup(OutputControls& controls, const OutputTabDesign& design,
-                           QWidget* parent) {
+QGroupBox* BuildEventGroup(OutputControls& controls, const PageRules& rules, QWidget* parent) {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(4);
     controls.eventGroup = group;
-    for (size_t i = 0; i < design.events.size(); ++i) {
-        const EventBoxDesign& event = design.events[i];
+    for (size_t i = 0; i < rules.eventPrefixes.size(); ++i) {
         auto* box = new QCheckBox(group);
-        box->setObjectName(Composed(event.prefix, controls.output));
-        box->setEnabled(event.enabled);
-        box->setVisible(event.visible);
-        if (!event.visible) {
-            // A hidden box keeps its cell so the column does not shift.
-            QSizePolicy policy = box->sizePolicy();
-            policy.setRetainSizeWhenHidden(true);
-            box->setSizePolicy(policy);
-        }
+        box->setObjectName(Composed(QLatin1String(rules.eventPrefixes[i]), controls.output));
+        // A hidden box keeps its cell so the column does not shift.
+        QSizePolicy policy = box->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        box->setSizePolicy(policy);
         grid->addWidget(box, static_cast<int>(i % 6), static_cast<int>(i / 6));
         controls.events.push_back(box);
     }
@@ -140,7 +141,8 @@ QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabDesign& des
     for (size_t l = 0; l < controls.lists.size(); ++l) {
         auto* label = new QLabel(group);
         auto* list = new QComboBox(group);
-        list->setObjectName(Composed(design.listPrefixes[l], controls.output));
+        list->setObjectName(Composed(
+            QLatin1String(kListNames[l]) + QLatin1String(design.listSuffix), controls.output));
         list->setEditable(false);
         // The time lists are long; show a good part of them when opened. They
         // start empty, so reserve room for the longest Russian time text
@@ -158,6 +160,7 @@ QGroupBox* BuildExtrasGroup(OutputControls& controls, const OutputTabDesign& des
         controls.lists[kControlList]->addItem(QString());
     controls.lists[kControlList]->setEnabled(false);
     controls.lists[kControlList]->hide();
+    controls.listLabels[kControlList]->setEnabled(false);
     controls.listLabels[kControlList]->hide();
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(static_cast<int>(controls.lists.size()), 1);
@@ -176,13 +179,14 @@ QString OutputTitle(int output) {
                : SettingsText(QT_TRANSLATE_NOOP("tunbox::SettingsPages", "Реле №%1")).arg(output);
 }
 
-QWidget* BuildOutputTab(OutputControls& controls, const OutputTabDesign& design, int output) {
+QWidget* BuildOutputTab(OutputControls& controls, const OutputTabDesign& design,
+                        const PageRules& rules, int output) {
     controls.output = output;
     auto* tab = new QWidget;
     tab->setObjectName(QLatin1String(design.tabNames[static_cast<size_t>(output - 1)]));
 
-    QGroupBox* mode = BuildModeGroup(controls, design, tab);
-    QGroupBox* events = BuildEventGroup(controls, design, tab);
+    QGroupBox* mode = BuildModeGroup(controls, design, rules, tab);
+    QGroupBox* events = BuildEventGroup(controls, rules, tab);
     QGroupBox* bindings = BuildBindingGroup(controls, design, tab);
     QGroupBox* extras = BuildExtrasGroup(controls, design, tab);
 
@@ -229,7 +233,7 @@ void RetranslateOutputTab(OutputControls& controls, const OutputTabDesign& desig
     controls.eventGroup->setTitle(eventTitle);
     controls.eventGroup->setAccessibleName(eventTitle);
     for (size_t i = 0; i < controls.events.size(); ++i) {
-        controls.events[i]->setText(SettingsText(design.events[i].caption));
+        controls.events[i]->setText(SettingsText(design.eventCaptions[i]));
         controls.events[i]->setAccessibleName(controls.events[i]->text());
     }
 

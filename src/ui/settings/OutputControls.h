@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PageControls.h"
+#include "model/PageRules.h"
 
 #include <QString>
 
@@ -22,15 +23,6 @@ inline constexpr char SettingsPagesContext[] = "tunbox::SettingsPages";
 // A caption of the settings pages in the current language.
 QString SettingsText(const char* source);
 
-// One event check box of an output tab: its name prefix (the output digit is
-// appended), caption and the state the page starts with.
-struct EventBoxDesign {
-    const char* prefix;
-    const char* caption;
-    bool enabled;
-    bool visible;
-};
-
 // What tells the output tabs of the two pages apart.
 struct OutputTabDesign {
     std::array<const char*, 3> tabNames;
@@ -38,14 +30,17 @@ struct OutputTabDesign {
     const char* modeButtonPrefix; // output digit and m = 1..7 appended; null: unnamed
     const char* relayModeTitle;   // outputs 1 and 2
     const char* okModeTitle;      // output 3
-    unsigned enabledModes;        // bit m: mode m can be chosen
     const char* bindingPrefix;    // output digit and n appended
     int bindingCount;
     int bindingRows; // boxes per column
     const char* bindingTitle;
-    const char* bindingWord;                 // spoken with the number: "раздел 5"
-    std::array<EventBoxDesign, 12> events;   // left column top to bottom, then right
-    std::array<const char*, 5> listPrefixes; // open, close, duration, inversion, control
+    const char* bindingWord; // spoken with the number: "раздел 5"
+    // Captions of the event boxes in page order (left column top to bottom, then
+    // right); their names and states come from the page's rules and model.
+    std::array<const char*, EventCount> eventCaptions;
+    // Appended to the list names TimeRzmk, TimeZmk, TimePeriod, InvRele and
+    // ReleControl before the output digit.
+    const char* listSuffix;
 };
 
 // The widgets of one output tab, the same shape on both settings pages.
@@ -75,8 +70,10 @@ struct OutputControls {
 QString OutputTitle(int output);
 
 // Builds the tab of output (1..3) with its four groups: the mode and the events
-// on top, the bindings and the lists below. Captions are set by RetranslateOutputTab.
-QWidget* BuildOutputTab(OutputControls& controls, const OutputTabDesign& design, int output);
+// on top, the bindings and the lists below; the event box names and which mode
+// entries can be clicked come from rules. Captions are set by RetranslateOutputTab.
+QWidget* BuildOutputTab(OutputControls& controls, const OutputTabDesign& design,
+                        const PageRules& rules, int output);
 
 // Sets every caption, item text and accessible name of the tab in the current
 // language (the items of the time lists excepted: they come from the model).

@@ -2,14 +2,19 @@
 
 // Helpers for driving the settings pages as a user does.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
@@ -65,5 +70,47 @@ inline std::vector<std::string> Snapshot(const QWidget* page) {
     }
     return lines;
 }
+
+// The size the main window gives each settings page: its page area inside the
+// page control's frame and below the tab bar, read off a real window.
+QSize WindowPageArea();
+
+// A settings page of type Page shown at the size the window gives it, with the
+// lookups and user acts the page tests share.
+template <typename Page> class PageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        page.resize(WindowPageArea());
+        page.show();
+    }
+
+    template <typename T> T* Find(const QString& name) {
+        T* found = page.template findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << qPrintable(name);
+        return found;
+    }
+    QCheckBox* Box(const char* prefix, int o, int n = 0) {
+        return Find<QCheckBox>(QString::fromLatin1(prefix) + QString::number(o) +
+                               (n ? QString::number(n) : QString()));
+    }
+    QComboBox* List(const char* prefix, int o) {
+        return Find<QComboBox>(QString::fromLatin1(prefix) + QString::number(o));
+    }
+    // Entry mode (0..6) of output o's working-mode group.
+    QAbstractButton* ModeItem(int o, int mode) { return page.Output(o).modeButtons->button(mode); }
+    // A user's click on mode entry mode of output o, on the tab of its output.
+    void ClickMode(int o, int mode) {
+        page.Tabs()->setCurrentIndex(o - 1);
+        QApplication::processEvents();
+        ClickIndicator(ModeItem(o, mode));
+    }
+    // The user picks the next item of list with the keyboard.
+    void ChooseNext(QComboBox* list) {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+
+    Page page;
+};
 
 } // namespace tunbox::pagetest

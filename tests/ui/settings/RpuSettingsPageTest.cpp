@@ -3,6 +3,7 @@
 // the model, and the factory defaults show.
 #include "PageTestSupport.h"
 
+#include "model/RpuPageState.h"
 #include "ui/settings/RpuSettingsPage.h"
 
 #include <QApplication>
@@ -29,25 +30,9 @@ const char* const kEventPrefixes[] = {
     "RadioChanBlckRPU", "ErrorPowerRPU", "BoxDamageRPU",    "SelfDamageRPU",
 };
 
-class RpuPageTest : public ::testing::Test {
+class RpuPageTest : public pagetest::PageTest<RpuSettingsPage> {
   protected:
-    void SetUp() override {
-        page.resize(654, 517);
-        page.show();
-    }
-
-    template <typename T> T* Find(const QString& name) {
-        T* found = page.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << qPrintable(name);
-        return found;
-    }
-    QCheckBox* Box(const char* prefix, int o, int n = 0) {
-        return Find<QCheckBox>(QString::fromLatin1(prefix) + QString::number(o) +
-                               (n ? QString::number(n) : QString()));
-    }
-    QComboBox* List(const char* prefix, int o) {
-        return Find<QComboBox>(QString::fromLatin1(prefix) + QString::number(o));
-    }
+    // Mode button m (1..7) of output o, by its own name.
     QRadioButton* Button(int o, int m) {
         return Find<QRadioButton>(QStringLiteral("RadioButton%1%2").arg(o).arg(m));
     }
@@ -57,12 +42,6 @@ class RpuPageTest : public ::testing::Test {
         QApplication::processEvents();
         ClickIndicator(Button(o, m));
     }
-    void ChooseNext(QComboBox* list) {
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Down);
-    }
-
-    RpuSettingsPage page;
 };
 
 struct ListView {
@@ -118,7 +97,7 @@ TEST_F(RpuPageTest, ClickingAModeButtonAppliesItsRuleToTheWidgets) {
     };
     for (const ModeCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "output " << c.output << " button " << c.button);
-        page.Model().SetState(RpuPageState{});
+        page.Model().SetState(RpuInitialState());
         ClickButton(c.output, c.button);
 
         for (int m = 1; m <= 7; ++m)
@@ -162,7 +141,7 @@ TEST_F(RpuPageTest, ButtonsTheUserCannotChooseRefuseTheClick) {
 
 TEST_F(RpuPageTest, HandlerWithoutACheckedButtonOrOutputChangesNothing) {
     ClickButton(1, 7);
-    const RpuPageState state = page.Model().State();
+    const PageState state = page.Model().State();
     const auto shown = Snapshot(&page);
     page.RadioButton_ReleWorkModeRPUClick(Button(2, 4)); // output 2 has no checked button
     QObject stranger;
@@ -179,7 +158,7 @@ TEST_F(RpuPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce) {
         for (int m : {4, 5, 7}) {
             ClickButton(o, m);
             ASSERT_EQ(page.Model().State().Output(o).mode, m - 1);
-            const RpuPageState once = page.Model().State();
+            const PageState once = page.Model().State();
             const auto shownOnce = Snapshot(&page);
             page.RadioButton_ReleWorkModeRPUClick(Button(o, m));
             EXPECT_EQ(page.Model().State(), once) << o << " " << m;
@@ -192,12 +171,12 @@ TEST_F(RpuPageTest, ButtonCheckedByCodeIsTheModeEvenWithoutARule) {
     // Code may check a button the user cannot; the handler then records that mode
     // (which has no rule) and packing stores it.
     ClickButton(3, 5);
-    const RpuOutputState before = page.Model().State().Output(3);
+    const OutputState before = page.Model().State().Output(3);
     Button(3, 2)->setChecked(true);
     page.RadioButton_ReleWorkModeRPUClick(Button(3, 2));
     EXPECT_TRUE(Button(3, 2)->isChecked());
     EXPECT_FALSE(Button(3, 5)->isChecked());
-    RpuOutputState expected = before;
+    OutputState expected = before;
     expected.mode = 1;
     EXPECT_EQ(page.Model().State().Output(3), expected);
     std::vector<quint32> block(SettingsImageLength, 0);

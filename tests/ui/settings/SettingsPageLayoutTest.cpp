@@ -2,8 +2,8 @@
 // nothing overlapping, on every output tab, with the time lists filled.
 #include "PageTestSupport.h"
 
+#include "ui/settings/ReleSettingsPage.h"
 #include "ui/settings/RpuSettingsPage.h"
-#include "ui/settings/RtrSettingsPage.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -15,10 +15,6 @@
 
 namespace tunbox {
 namespace {
-
-// What the main window's page control (658 x 544) leaves for a page inside its
-// frame and below its tab bar.
-const QSize kPageArea(654, 517);
 
 QString Describe(const QWidget* w) {
     if (!w->objectName().isEmpty())
@@ -89,26 +85,26 @@ void CheckTab(QWidget* tab) {
 }
 
 template <typename Page> void CheckPage(Page& page) {
-    EXPECT_LE(page.minimumSizeHint().width(), kPageArea.width());
-    EXPECT_LE(page.minimumSizeHint().height(), kPageArea.height());
-    page.resize(kPageArea);
+    EXPECT_LE(page.minimumSizeHint().width(), pagetest::WindowPageArea().width());
+    EXPECT_LE(page.minimumSizeHint().height(), pagetest::WindowPageArea().height());
+    page.resize(pagetest::WindowPageArea());
     page.show();
     for (int i = 0; i < page.Tabs()->count(); ++i) {
         SCOPED_TRACE(::testing::Message() << "tab " << i + 1);
         page.Tabs()->setCurrentIndex(i);
         QApplication::processEvents();
-        EXPECT_EQ(page.size(), kPageArea);
+        EXPECT_EQ(page.size(), pagetest::WindowPageArea());
         CheckTab(page.Tabs()->widget(i));
     }
 }
 
 TEST(SettingsPageLayout, RepeaterPageFitsWithEveryTextWhole) {
     {
-        RtrSettingsPage page;
+        ReleSettingsPage page;
         CheckPage(page);
     }
     // Factory defaults fill every time list, the minute list included.
-    RtrSettingsPage page;
+    ReleSettingsPage page;
     page.ApplyFactoryDefaults();
     CheckPage(page);
 }

@@ -2,8 +2,8 @@
 // exactly once, with the kind, caption and starting state the pages promise.
 #include "PageTestSupport.h"
 
+#include "ui/settings/ReleSettingsPage.h"
 #include "ui/settings/RpuSettingsPage.h"
-#include "ui/settings/RtrSettingsPage.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,7 +33,7 @@ struct Family {
 // both pages would be caught too.
 struct Host {
     QWidget window;
-    RtrSettingsPage* rtr = new RtrSettingsPage(&window);
+    ReleSettingsPage* rtr = new ReleSettingsPage(&window);
     RpuSettingsPage* rpu = new RpuSettingsPage(&window);
 
     QList<QObject*> Named(const QString& name) const { return window.findChildren<QObject*>(name); }
@@ -285,6 +285,7 @@ TEST(SettingsPageNames, ListsStartWithTheirItemsAndLabels) {
             ASSERT_NE(label, nullptr) << qPrintable(name);
             EXPECT_EQ(label->text(), QString::fromUtf8(c.label));
             EXPECT_EQ(label->isVisibleTo(label->parentWidget()), c.usable);
+            EXPECT_EQ(label->isEnabled(), c.usable) << "label of " << qPrintable(name);
             if (c.usable) {
                 EXPECT_LT(label->geometry().right(), list->geometry().left());
             }
@@ -297,8 +298,8 @@ TEST(SettingsPageNames, ListsStartWithTheirItemsAndLabels) {
 TEST(SettingsPageNames, BindingBoxesSitInNumberedColumns) {
     Host host;
     host.window.resize(700, 560);
-    host.rtr->setGeometry(0, 0, 654, 517);
-    host.rpu->setGeometry(0, 0, 654, 517);
+    host.rtr->setGeometry(QRect(QPoint(0, 0), pagetest::WindowPageArea()));
+    host.rpu->setGeometry(QRect(QPoint(0, 0), pagetest::WindowPageArea()));
     host.window.show();
     struct Case {
         QTabWidget* tabs;

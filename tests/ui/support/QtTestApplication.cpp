@@ -3,11 +3,10 @@
 // would: the program's own texts in the message catalogue and the Russian
 // number format, and the window's font, in which layouts are judged.
 #include "app/BuiltInMessages.h"
-#include "app/MessageTable.h"
+#include "app/Startup.h"
+#include "ui/widgets/WidgetLook.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -19,12 +18,8 @@ class QtTestApplication : public ::testing::Environment {
   public:
     void SetUp() override {
         app_ = std::make_unique<QApplication>(argc_, argv_);
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(11);
-        QApplication::setFont(font);
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-        for (int id = tunbox::FirstBuiltInMessageId; id <= tunbox::LastBuiltInMessageId; ++id)
-            tunbox::Messages().SetText(id, tunbox::BuiltInMessage(id));
+        QApplication::setFont(tunbox::WindowFont());
+        tunbox::ActivateLanguage(QString::fromLatin1(tunbox::BuiltInLanguage));
     }
     void TearDown() override { app_.reset(); }
 

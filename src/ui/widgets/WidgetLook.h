@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -8,6 +9,10 @@ class QGridLayout;
 class QLabel;
 
 namespace tunbox {
+
+// The font of the window and every control in it; tests and screenshots judge
+// layouts in it too.
+QFont WindowFont();
 
 // Colours of the window's texts.
 inline const QColor WelcomeGreen{0x00, 0x80, 0x00};

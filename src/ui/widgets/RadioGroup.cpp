@@ -1,4 +1,6 @@
-#include "ui/RadioGroup.h"
+#include "ui/widgets/RadioGroup.h"
+
+#include "ui/widgets/ButtonChoice.h"
 
 #include <QVBoxLayout>
 
@@ -44,15 +46,7 @@ int RadioGroup::ItemIndex() const {
 }
 
 void RadioGroup::SetItemIndex(int index) {
-    if (QRadioButton* button = Item(index)) {
-        button->setChecked(true);
-        return;
-    }
-    // An exclusive group keeps one button checked; lift that for a moment.
-    group_.setExclusive(false);
-    for (QRadioButton* button : std::as_const(buttons_))
-        button->setChecked(false);
-    group_.setExclusive(true);
+    ShowChoice(&group_, index);
 }
 
 } // namespace tunbox

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/RtrPageState.h"
+#include "model/RelePageState.h"
 #include "model/UnitContext.h"
 
 namespace tunbox {
@@ -9,11 +9,9 @@ namespace tunbox {
 // 1..3; any other output changes nothing.
 
 // Enabled state of the eleven event boxes (all but ErrorPower) and of the four lists.
-void EnableOutputOptions(RtrPageState& page, int output, bool enabled);
+void EnableOutputOptions(PageState& page, int output, bool enabled);
 // Checked state of the eleven event boxes (all but ErrorPower).
-void SetEventChecks(RtrPageState& page, int output, bool checked);
-// Checked state of privrele<output>1 .. privrele<output>16.
-void SetPartitionChecks(RtrPageState& page, int output, bool checked);
+void SetEventChecks(PageState& page, int output, bool checked);
 
 // The mode rule (what ReleWorkMode1Click runs): resets the output's options to
 // what its selected mode (page.Output(output).mode) allows: enabled states,
@@ -22,6 +20,6 @@ void SetPartitionChecks(RtrPageState& page, int output, bool checked);
 // same state as running it once. In mode 3 ("Звуковой") the minute duration list
 // is selectable (index 0) only when context.demoMode, or deviceMode 0 with
 // rtrChecked, or deviceMode 1; otherwise it stays disabled with no selection.
-void ApplyReleWorkMode(RtrPageState& page, int output, const UnitContext& context);
+void ApplyReleWorkMode(PageState& page, int output, const UnitContext& context);
 
 } // namespace tunbox

@@ -4,8 +4,9 @@
 #include "PageTestSupport.h"
 
 #include "model/FactoryDefaults.h"
+#include "model/RelePageState.h"
 #include "model/UnitContext.h"
-#include "ui/settings/RtrSettingsPage.h"
+#include "ui/settings/ReleSettingsPage.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -31,38 +32,7 @@ const char* const kEventPrefixes[] = {
     "ErrorPower", "RadioChanBlck", "DamageCD",  "SelfDamage",   "NoLine",    "PowerCD",
 };
 
-class RtrPageTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        page.resize(654, 517);
-        page.show();
-    }
-
-    template <typename T> T* Find(const QString& name) {
-        T* found = page.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << qPrintable(name);
-        return found;
-    }
-    QCheckBox* Box(const char* prefix, int o, int n = 0) {
-        return Find<QCheckBox>(QString::fromLatin1(prefix) + QString::number(o) +
-                               (n ? QString::number(n) : QString()));
-    }
-    QComboBox* List(const char* prefix, int o) {
-        return Find<QComboBox>(QString::fromLatin1(prefix) + QString::number(o));
-    }
-    QAbstractButton* ModeItem(int o, int mode) {
-        auto* group = Find<QGroupBox>(QStringLiteral("ReleWorkMode%1").arg(o));
-        return group->findChild<QButtonGroup*>()->button(mode);
-    }
-    // A user's click on a mode entry, on the tab of its output.
-    void ClickMode(int o, int mode) {
-        page.Tabs()->setCurrentIndex(o - 1);
-        QApplication::processEvents();
-        ClickIndicator(ModeItem(o, mode));
-    }
-
-    RtrSettingsPage page;
-};
+using RelePageTest = pagetest::PageTest<ReleSettingsPage>;
 
 // One row per mode rule to check: which event boxes end up checked and enabled,
 // and what each list shows.
@@ -81,7 +51,7 @@ struct ModeCase {
     ListView open, close, duration, inversion;
 };
 
-TEST_F(RtrPageTest, ClickingAModeAppliesItsRuleToTheWidgets) {
+TEST_F(RelePageTest, ClickingAModeAppliesItsRuleToTheWidgets) {
     const std::set<std::string> nineEditable = {"AlarmEvent", "OnOffLine",     "OnOffAllLine",
                                                 "ErrorFire",  "RadioChanBlck", "DamageCD",
                                                 "SelfDamage", "NoLine",        "PowerCD"};
@@ -165,7 +135,7 @@ TEST_F(RtrPageTest, ClickingAModeAppliesItsRuleToTheWidgets) {
     };
     for (const ModeCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "output " << c.output << " mode " << c.mode);
-        page.Model().SetState(RtrPageState{});
+        page.Model().SetState(ReleInitialState());
         page.SetContextSource([context = c.context] { return context; });
         ClickMode(c.output, c.mode);
 
@@ -192,7 +162,7 @@ TEST_F(RtrPageTest, ClickingAModeAppliesItsRuleToTheWidgets) {
     }
 }
 
-TEST_F(RtrPageTest, ListsHoldTheTimeTextsOfTheirOutput) {
+TEST_F(RelePageTest, ListsHoldTheTimeTextsOfTheirOutput) {
     ClickMode(3, 6);
     ClickMode(1, 6);
     const QStringList open3 = Items(List("TimeRzmk", 3));
@@ -221,13 +191,13 @@ TEST_F(RtrPageTest, ListsHoldTheTimeTextsOfTheirOutput) {
     EXPECT_EQ(Items(List("TimePeriod", 1)), duration);
 }
 
-TEST_F(RtrPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce) {
+TEST_F(RelePageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce) {
     for (int o = 1; o <= 3; ++o) {
         // Each click changes the mode (the page starts at entry 0), so each runs the rule.
         for (int mode : {1, 2, 3, 4, 5, 6, 0}) {
             ClickMode(o, mode);
             ASSERT_EQ(page.Model().State().Output(o).mode, mode);
-            const RtrPageState once = page.Model().State();
+            const PageState once = page.Model().State();
             const auto shownOnce = Snapshot(&page);
             page.ReleWorkMode1Click(
                 page.findChild<QGroupBox*>(QStringLiteral("ReleWorkMode%1").arg(o)));
@@ -237,10 +207,10 @@ TEST_F(RtrPageTest, RunningTheModeHandlerTwiceEqualsRunningItOnce) {
     }
 }
 
-TEST_F(RtrPageTest, HandlerIgnoresSendersThatAreNoModeGroup) {
+TEST_F(RelePageTest, HandlerIgnoresSendersThatAreNoModeGroup) {
     ClickMode(2, 6);
     ClickIndicator(Box("SelfDamage", 2));
-    const RtrPageState before = page.Model().State();
+    const PageState before = page.Model().State();
     const auto shown = Snapshot(&page);
     QObject stranger;
     stranger.setObjectName(QStringLiteral("ReleWorkMode4"));
@@ -251,7 +221,7 @@ TEST_F(RtrPageTest, HandlerIgnoresSendersThatAreNoModeGroup) {
     EXPECT_EQ(Snapshot(&page), shown);
 }
 
-TEST_F(RtrPageTest, ChangingTheModeDiscardsEarlierChoicesButReclickingKeepsThem) {
+TEST_F(RelePageTest, ChangingTheModeDiscardsEarlierChoicesButReclickingKeepsThem) {
     ClickMode(2, 6);
     ClickIndicator(Box("SelfDamage", 2));
     QComboBox* open = List("TimeRzmk", 2);
@@ -273,20 +243,20 @@ TEST_F(RtrPageTest, ChangingTheModeDiscardsEarlierChoicesButReclickingKeepsThem)
     EXPECT_EQ(open->currentIndex(), 0);
 }
 
-TEST_F(RtrPageTest, UserActsReachTheModelAndThePackedBlock) {
+TEST_F(RelePageTest, UserActsReachTheModelAndThePackedBlock) {
     // Relay 2 in "Специальный": every editable event box, clicked on, lands in its byte.
     ClickMode(2, 6);
     struct Case {
         const char* prefix;
-        RtrEvent event;
+        ReleEvent event;
         int byte;
     };
     const Case stored[] = {
-        {"SelfDamage", RtrEvent::SelfDamage, 16}, {"RadioChanBlck", RtrEvent::RadioChanBlck, 17},
-        {"DamageCD", RtrEvent::DamageCD, 18},     {"PowerCD", RtrEvent::PowerCD, 19},
-        {"AlarmEvent", RtrEvent::AlarmEvent, 21}, {"ErrorFire", RtrEvent::ErrorFire, 23},
-        {"OnOffLine", RtrEvent::OnOffLine, 26},   {"OnOffAllLine", RtrEvent::OnOffAllLine, 27},
-        {"NoLine", RtrEvent::NoLine, 28},
+        {"SelfDamage", ReleEvent::SelfDamage, 16}, {"RadioChanBlck", ReleEvent::RadioChanBlck, 17},
+        {"DamageCD", ReleEvent::DamageCD, 18},     {"PowerCD", ReleEvent::PowerCD, 19},
+        {"AlarmEvent", ReleEvent::AlarmEvent, 21}, {"ErrorFire", ReleEvent::ErrorFire, 23},
+        {"OnOffLine", ReleEvent::OnOffLine, 26},   {"OnOffAllLine", ReleEvent::OnOffAllLine, 27},
+        {"NoLine", ReleEvent::NoLine, 28},
     };
     for (const Case& c : stored) {
         ClickIndicator(Box(c.prefix, 2));
@@ -322,10 +292,10 @@ TEST_F(RtrPageTest, UserActsReachTheModelAndThePackedBlock) {
     QCheckBox* boxDamage = Box("BoxDamage", 2);
     ClickIndicator(boxDamage);
     EXPECT_FALSE(boxDamage->isChecked());
-    EXPECT_FALSE(page.Model().State().Output(2).Event(RtrEvent::BoxDamage).checked);
+    EXPECT_FALSE(page.Model().State().Output(2).Event(ReleEvent::BoxDamage).checked);
 }
 
-TEST_F(RtrPageTest, FactoryDefaultsShowInTheWidgetsAndPackAsDefaults) {
+TEST_F(RelePageTest, FactoryDefaultsShowInTheWidgetsAndPackAsDefaults) {
     page.ApplyFactoryDefaults();
     EXPECT_TRUE(ModeItem(1, 6)->isChecked());
     EXPECT_TRUE(ModeItem(2, 6)->isChecked());

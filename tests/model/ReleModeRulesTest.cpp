@@ -1,4 +1,4 @@
-#include "model/RtrModeRules.h"
+#include "model/ReleModeRules.h"
 
 #include <gtest/gtest.h>
 
@@ -7,21 +7,20 @@
 namespace tunbox {
 namespace {
 
-constexpr RtrEvent AllEvents[] = {
-    RtrEvent::AlarmEvent, RtrEvent::BoxDamage,     RtrEvent::OnOffLine, RtrEvent::OnOffAllLine,
-    RtrEvent::ErrorFire,  RtrEvent::NoConnect,     RtrEvent::ErrorPower, RtrEvent::RadioChanBlck,
-    RtrEvent::DamageCD,   RtrEvent::SelfDamage,    RtrEvent::NoLine,    RtrEvent::PowerCD,
+constexpr ReleEvent AllEvents[] = {
+    ReleEvent::AlarmEvent, ReleEvent::BoxDamage,  ReleEvent::OnOffLine,  ReleEvent::OnOffAllLine,
+    ReleEvent::ErrorFire,  ReleEvent::NoConnect,  ReleEvent::ErrorPower, ReleEvent::RadioChanBlck,
+    ReleEvent::DamageCD,   ReleEvent::SelfDamage, ReleEvent::NoLine,     ReleEvent::PowerCD,
 };
 
 // A page whose every control differs from what any rule sets, so the test sees
 // each value the rule writes (and what it leaves alone).
-RtrPageState DirtyPage()
-{
-    RtrPageState page;
-    for (RtrOutputState& out : page.outputs) {
+PageState DirtyPage() {
+    PageState page = ReleInitialState();
+    for (OutputState& out : page.outputs) {
         for (CheckState& box : out.events)
             box = {true, true, true};
-        for (CheckState& box : out.partitions)
+        for (CheckState& box : out.bindings)
             box = {true, true, true};
         out.List(OptionList::TimeRzmk) = {ListKind::CloseTime, 7, true};
         out.List(OptionList::TimeZmk) = {ListKind::Duration, 7, true};
@@ -39,50 +38,52 @@ struct ModeRow {
     int duration;
     int inversion;
     bool editable; // options enabled (mode "Специальный")
-    std::set<RtrEvent> checked;
+    std::set<ReleEvent> checked;
 };
 
 const ModeRow Rows[] = {
-    {0, 255, 0, ListKind::Duration, 0, 0, false, {RtrEvent::AlarmEvent, RtrEvent::OnOffAllLine}},
-    {1, 1, 1, ListKind::Duration, 255, 0, false, {RtrEvent::AlarmEvent, RtrEvent::OnOffAllLine}},
-    {2, 0, 255, ListKind::Duration, 0, 0, false, {RtrEvent::OnOffAllLine}},
-    {3, 255, 0, ListKind::MinuteDuration, 0, 1, false, {RtrEvent::AlarmEvent}},
-    {4, 255, 0, ListKind::Duration, 0, 0, false, {RtrEvent::AlarmEvent}},
-    {5, 0, 20, ListKind::Duration, 0, 0, false, {RtrEvent::OnOffLine}},
+    {0, 255, 0, ListKind::Duration, 0, 0, false, {ReleEvent::AlarmEvent, ReleEvent::OnOffAllLine}},
+    {1, 1, 1, ListKind::Duration, 255, 0, false, {ReleEvent::AlarmEvent, ReleEvent::OnOffAllLine}},
+    {2, 0, 255, ListKind::Duration, 0, 0, false, {ReleEvent::OnOffAllLine}},
+    {3, 255, 0, ListKind::MinuteDuration, 0, 1, false, {ReleEvent::AlarmEvent}},
+    {4, 255, 0, ListKind::Duration, 0, 0, false, {ReleEvent::AlarmEvent}},
+    {5, 0, 20, ListKind::Duration, 0, 0, false, {ReleEvent::OnOffLine}},
     {6, 0, 0, ListKind::Duration, 0, 0, true, {}},
 };
 
-TEST(RtrModeRules, EachModeSetsListsEventsAndEnabledStates)
-{
+TEST(ReleModeRules, EachModeSetsListsEventsAndEnabledStates) {
     const UnitContext demo{true, -1, false};
     for (const ModeRow& row : Rows) {
         for (int o = 1; o <= 3; ++o) {
             SCOPED_TRACE(testing::Message() << "mode " << row.mode << " output " << o);
-            RtrPageState page = DirtyPage();
+            PageState page = DirtyPage();
             page.Output(o).mode = row.mode;
-            const RtrPageState before = page;
+            const PageState before = page;
             ApplyReleWorkMode(page, o, demo);
-            const RtrOutputState& out = page.Output(o);
+            const OutputState& out = page.Output(o);
 
-            EXPECT_EQ(out.List(OptionList::TimeRzmk), (ListState{ListKind::OpenTime, row.open, row.editable}));
-            EXPECT_EQ(out.List(OptionList::TimeZmk), (ListState{ListKind::CloseTime, row.close, row.editable}));
+            EXPECT_EQ(out.List(OptionList::TimeRzmk),
+                      (ListState{ListKind::OpenTime, row.open, row.editable}));
+            EXPECT_EQ(out.List(OptionList::TimeZmk),
+                      (ListState{ListKind::CloseTime, row.close, row.editable}));
             // In mode "Звуковой" the minute list is editable here because of demo mode.
             EXPECT_EQ(out.List(OptionList::TimePeriod),
                       (ListState{row.durationKind, row.duration, row.editable || row.mode == 3}));
-            EXPECT_EQ(out.List(OptionList::InvRele), (ListState{ListKind::Inversion, row.inversion, row.editable}));
+            EXPECT_EQ(out.List(OptionList::InvRele),
+                      (ListState{ListKind::Inversion, row.inversion, row.editable}));
 
-            for (RtrEvent e : AllEvents) {
+            for (ReleEvent e : AllEvents) {
                 const CheckState& box = out.Event(e);
-                if (e == RtrEvent::ErrorPower) {
+                if (e == ReleEvent::ErrorPower) {
                     EXPECT_EQ(box, before.Output(o).Event(e)) << "no rule touches ErrorPower";
                     continue;
                 }
-                EXPECT_EQ(box.checked, row.checked.count(e) == 1) << RtrEventPrefix(e);
+                EXPECT_EQ(box.checked, row.checked.count(e) == 1) << ReleEventPrefix(e);
                 const bool editable =
-                    row.editable && e != RtrEvent::BoxDamage && e != RtrEvent::NoConnect;
-                EXPECT_EQ(box.enabled, editable) << RtrEventPrefix(e);
+                    row.editable && e != ReleEvent::BoxDamage && e != ReleEvent::NoConnect;
+                EXPECT_EQ(box.enabled, editable) << ReleEventPrefix(e);
             }
-            EXPECT_EQ(out.partitions, before.Output(o).partitions);
+            EXPECT_EQ(out.bindings, before.Output(o).bindings);
             for (int other = 1; other <= 3; ++other) {
                 if (other != o) {
                     EXPECT_EQ(page.Output(other), before.Output(other));
@@ -92,8 +93,7 @@ TEST(RtrModeRules, EachModeSetsListsEventsAndEnabledStates)
     }
 }
 
-TEST(RtrModeRules, MinuteDurationListEnablingConditions)
-{
+TEST(ReleModeRules, MinuteDurationListEnablingConditions) {
     const struct {
         UnitContext context;
         bool selectable;
@@ -108,7 +108,7 @@ TEST(RtrModeRules, MinuteDurationListEnablingConditions)
         {{false, -1, false}, false},
     };
     for (const auto& c : cases) {
-        RtrPageState page = DirtyPage();
+        PageState page = DirtyPage();
         page.Output(2).mode = 3;
         ApplyReleWorkMode(page, 2, c.context);
         const ListState expected{ListKind::MinuteDuration, c.selectable ? 0 : -1, c.selectable};
@@ -118,34 +118,32 @@ TEST(RtrModeRules, MinuteDurationListEnablingConditions)
     }
 }
 
-TEST(RtrModeRules, RunningTwiceEqualsRunningOnce)
-{
+TEST(ReleModeRules, RunningTwiceEqualsRunningOnce) {
     for (int mode = 0; mode <= 6; ++mode) {
-        RtrPageState page = DirtyPage();
+        PageState page = DirtyPage();
         page.Output(1).mode = mode;
         ApplyReleWorkMode(page, 1, UnitContext{});
-        const RtrPageState once = page;
+        const PageState once = page;
         ApplyReleWorkMode(page, 1, UnitContext{});
         EXPECT_EQ(page, once) << mode;
     }
 }
 
-TEST(RtrModeRules, NoModeOrUnknownOutputChangesNothing)
-{
+TEST(ReleModeRules, NoModeOrUnknownOutputChangesNothing) {
     for (int mode : {-1, 7}) {
-        RtrPageState page = DirtyPage();
+        PageState page = DirtyPage();
         page.Output(1).mode = mode;
-        const RtrPageState before = page;
+        const PageState before = page;
         ApplyReleWorkMode(page, 1, UnitContext{true, 1, true});
         EXPECT_EQ(page, before) << mode;
     }
-    RtrPageState page = DirtyPage();
-    const RtrPageState before = page;
+    PageState page = DirtyPage();
+    const PageState before = page;
     for (int output : {0, 4}) {
         ApplyReleWorkMode(page, output, UnitContext{});
         EnableOutputOptions(page, output, false);
         SetEventChecks(page, output, false);
-        SetPartitionChecks(page, output, false);
+        SetBindingChecks(page, output, false);
     }
     EXPECT_EQ(page, before);
 }

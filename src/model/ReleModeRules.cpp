@@ -1,13 +1,13 @@
-#include "model/RtrModeRules.h"
+#include "model/ReleModeRules.h"
 
 namespace tunbox {
 namespace {
 
 // The eleven event boxes the mode rules switch (ErrorPower is never touched).
-constexpr RtrEvent RuledEvents[] = {
-    RtrEvent::AlarmEvent, RtrEvent::BoxDamage,     RtrEvent::OnOffLine, RtrEvent::OnOffAllLine,
-    RtrEvent::ErrorFire,  RtrEvent::NoConnect,     RtrEvent::RadioChanBlck, RtrEvent::DamageCD,
-    RtrEvent::SelfDamage, RtrEvent::NoLine,        RtrEvent::PowerCD,
+constexpr ReleEvent RuledEvents[] = {
+    ReleEvent::AlarmEvent, ReleEvent::BoxDamage, ReleEvent::OnOffLine,     ReleEvent::OnOffAllLine,
+    ReleEvent::ErrorFire,  ReleEvent::NoConnect, ReleEvent::RadioChanBlck, ReleEvent::DamageCD,
+    ReleEvent::SelfDamage, ReleEvent::NoLine,    ReleEvent::PowerCD,
 };
 
 constexpr int NoneCode = 0;
@@ -28,54 +28,42 @@ struct ModeRow {
 };
 
 constexpr ModeRow ModeTable[] = {
-    {ConstantCode, NoneCode, NoneCode, 0, true, false, true},            // 0 "ПЦН тревога"
+    {ConstantCode, NoneCode, NoneCode, 0, true, false, true}, // 0 "ПЦН тревога"
     {HalfSecondCode, HalfSecondCode, ConstantCode, 0, true, false, true}, // 1 "Контрольная лампа"
-    {NoneCode, ConstantCode, NoneCode, 0, false, false, true},            // 2 "Взят/снят"
-    {ConstantCode, NoneCode, -1, 1, true, false, false},                  // 3 "Звуковой"
-    {ConstantCode, NoneCode, NoneCode, 0, true, false, false},            // 4 "Тревога"
-    {NoneCode, TenSecondsCode, NoneCode, 0, false, true, false},          // 5 "Исполнительный"
-    {NoneCode, NoneCode, NoneCode, 0, false, false, false},               // 6 "Специальный"
+    {NoneCode, ConstantCode, NoneCode, 0, false, false, true},   // 2 "Взят/снят"
+    {ConstantCode, NoneCode, -1, 1, true, false, false},         // 3 "Звуковой"
+    {ConstantCode, NoneCode, NoneCode, 0, true, false, false},   // 4 "Тревога"
+    {NoneCode, TenSecondsCode, NoneCode, 0, false, true, false}, // 5 "Исполнительный"
+    {NoneCode, NoneCode, NoneCode, 0, false, false, false},      // 6 "Специальный"
 };
 
-bool MinuteListSelectable(const UnitContext& c)
-{
+bool MinuteListSelectable(const UnitContext& c) {
     return c.demoMode || (c.deviceMode == 0 && c.rtrChecked) || c.deviceMode == 1;
 }
 
 } // namespace
 
-void EnableOutputOptions(RtrPageState& page, int output, bool enabled)
-{
+void EnableOutputOptions(PageState& page, int output, bool enabled) {
     if (!IsOutput(output))
         return;
-    RtrOutputState& out = page.Output(output);
-    for (RtrEvent e : RuledEvents)
+    OutputState& out = page.Output(output);
+    for (ReleEvent e : RuledEvents)
         out.Event(e).enabled = enabled;
     for (ListState& list : out.lists)
         list.enabled = enabled;
 }
 
-void SetEventChecks(RtrPageState& page, int output, bool checked)
-{
+void SetEventChecks(PageState& page, int output, bool checked) {
     if (!IsOutput(output))
         return;
-    for (RtrEvent e : RuledEvents)
+    for (ReleEvent e : RuledEvents)
         page.Output(output).Event(e).checked = checked;
 }
 
-void SetPartitionChecks(RtrPageState& page, int output, bool checked)
-{
+void ApplyReleWorkMode(PageState& page, int output, const UnitContext& context) {
     if (!IsOutput(output))
         return;
-    for (CheckState& box : page.Output(output).partitions)
-        box.checked = checked;
-}
-
-void ApplyReleWorkMode(RtrPageState& page, int output, const UnitContext& context)
-{
-    if (!IsOutput(output))
-        return;
-    RtrOutputState& out = page.Output(output);
+    OutputState& out = page.Output(output);
     const int mode = out.mode;
     if (mode < 0 || mode > ModeSpecial)
         return;
@@ -104,13 +92,13 @@ void ApplyReleWorkMode(RtrPageState& page, int output, const UnitContext& contex
         duration.index = row.duration;
     }
 
-    out.Event(RtrEvent::AlarmEvent).checked = row.alarm;
-    out.Event(RtrEvent::OnOffLine).checked = row.onOffLine;
-    out.Event(RtrEvent::OnOffAllLine).checked = row.onOffAllLine;
+    out.Event(ReleEvent::AlarmEvent).checked = row.alarm;
+    out.Event(ReleEvent::OnOffLine).checked = row.onOffLine;
+    out.Event(ReleEvent::OnOffAllLine).checked = row.onOffAllLine;
 
     if (mode == ModeSpecial) {
-        out.Event(RtrEvent::BoxDamage).enabled = false;
-        out.Event(RtrEvent::NoConnect).enabled = false;
+        out.Event(ReleEvent::BoxDamage).enabled = false;
+        out.Event(ReleEvent::NoConnect).enabled = false;
     }
 }
 

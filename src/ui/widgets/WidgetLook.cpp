@@ -1,4 +1,4 @@
-#include "ui/WidgetLook.h"
+#include "ui/widgets/WidgetLook.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -7,6 +7,12 @@
 #include <QPalette>
 
 namespace tunbox {
+
+QFont WindowFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    return font;
+}
 
 QString AccessibleFromCaption(const QString& caption) {
     QString name = caption.trimmed();
