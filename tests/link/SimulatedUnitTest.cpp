@@ -92,12 +92,12 @@ TEST_F(SimulatedUnitTest, IgnoresFramesWithABadCrc) {
     EXPECT_FALSE(unit.ReadByte(byte));
 
     UnitIdentity identity;
-    EXPECT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
+    EXPECT_EQ(OpenLink(transport, CmdLink, identity), OpenLinkResult::Ok);
 }
 
 TEST_F(SimulatedUnitTest, ReadOutsideItsMemoryGetsNoAnswer) {
     std::vector<std::uint32_t> data;
-    EXPECT_EQ(ReadBlocks(transport, host, 2, 7, data), ReadResult::StreamFailed);
+    EXPECT_EQ(ReadBlocks(transport, host, 2, 7, data), BlockResult::StreamReadFailed);
     EXPECT_TRUE(data.empty());
 }
 
@@ -106,10 +106,10 @@ TEST_F(SimulatedUnitTest, ReopeningStartsAFreshExchange) {
     // opening the unit again puts it back to listening for commands.
     unit.Faults().failWriteCall = 9;
     const std::vector<std::uint32_t> data(256, 1);
-    ASSERT_EQ(WriteBlocks(transport, host, 1, 7, data), WriteResult::StreamFailed);
+    ASSERT_EQ(WriteBlocks(transport, host, 1, 7, data), BlockResult::StreamWriteFailed);
     ASSERT_TRUE(unit.OpenUnit());
     UnitIdentity identity;
-    EXPECT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
+    EXPECT_EQ(OpenLink(transport, CmdLink, identity), OpenLinkResult::Ok);
 }
 
 TEST_F(SimulatedUnitTest, ShortPacketReadFails) {

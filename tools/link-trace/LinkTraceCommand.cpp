@@ -1,12 +1,12 @@
 #include "LinkTraceCommand.h"
 
+#include "TracingHost.h"
+#include "TracingTransport.h"
 #include "link/BlockTransfer.h"
 #include "link/CommandFrame.h"
 #include "link/FirmwareUpload.h"
 #include "link/LinkInit.h"
 #include "link/SimulatedUnit.h"
-#include "link/TracingHost.h"
-#include "link/TracingTransport.h"
 
 #include <charconv>
 #include <cstdint>
@@ -138,7 +138,7 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
     if (name == "open-link") {
         UnitIdentity identity;
         const auto result =
-            OpenLink(transport, host, command[1] == "main" ? CmdLink : CmdLinkPages, identity);
+            OpenLink(transport, command[1] == "main" ? CmdLink : CmdLinkPages, identity);
         std::vector<std::string> lines;
         if (result == OpenLinkResult::Ok)
             lines.push_back("IDENTITY version=" + std::to_string(identity.DeviceVersion) +
@@ -148,7 +148,7 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
         return lines;
     }
     if (name == "close-link")
-        return {CloseLink(transport, host) ? "RESULT 1" : "RESULT 0"};
+        return {CloseLink(transport) ? "RESULT 1" : "RESULT 0"};
 
     if (name == "upload") {
         const std::vector<std::uint32_t> image = ReadBinaryFile(command[1]);
@@ -169,7 +169,7 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
     std::vector<std::uint32_t> data;
     const auto result = ReadBlocks(transport, host, count, address, data);
     std::vector<std::string> lines;
-    if (result == ReadResult::Ok) {
+    if (result == BlockResult::Ok) {
         std::vector<std::uint8_t> bytes(data.begin(), data.end());
         lines.push_back("DATA " + HexBytes(bytes));
     }
@@ -199,10 +199,8 @@ int RunLinkTrace(const std::vector<std::string>& args, std::ostream& out, std::o
         TracingTransport transport(unit, log);
         TracingHost host(log);
         const std::vector<std::string> tail = RunExchange(call.command, transport, host);
-        for (const std::string& line : log) {
-            if (!line.starts_with("STATUS "))
-                out << line << '\n';
-        }
+        for (const std::string& line : log)
+            out << line << '\n';
         for (const std::string& line : tail)
             out << line << '\n';
         return 0;
