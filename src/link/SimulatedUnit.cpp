@@ -10,7 +10,26 @@ namespace tunbox {
 
 SimulatedUnit::SimulatedUnit(std::uint8_t version) : version_(version) {}
 
+SimulatedUnit::SimulatedUnit(std::uint8_t version, std::span<const std::uint8_t> settings)
+    : version_(version) {
+    for (std::size_t k = 0; k + 1 < RegistrationSize; ++k)
+        memory_[k] = static_cast<std::uint8_t>(k % 251);
+    memory_[RegistrationSize - 1] = StartingConfigurationCode;
+    const auto settingsBlock = memory_.begin() + SettingsBlockAddress * BlockLength;
+    std::copy_n(settings.begin(), std::min(settings.size(), BlockLength), settingsBlock);
+}
+
+// Counts one transport call; false once the cable is pulled.
+bool SimulatedUnit::Plugged() {
+    ++transportCalls_;
+    return !faults_.unplugAfterCall || transportCalls_ <= *faults_.unplugAfterCall;
+}
+
 bool SimulatedUnit::OpenUnit() {
+    if (!Plugged()) {
+        deviceCount_ = 0;
+        return false;
+    }
     deviceCount_ = faults_.unitCount;
     if (deviceCount_ >= 2)
         open_ = false;
@@ -31,12 +50,16 @@ unsigned SimulatedUnit::DeviceCount() const {
 }
 
 bool SimulatedUnit::CountWrite() {
+    const bool plugged = Plugged();
     ++writeCalls_;
-    return open_ && writeCalls_ != faults_.failWriteCall;
+    return plugged && open_ && writeCalls_ != faults_.failWriteCall;
 }
 
 bool SimulatedUnit::CountRead() {
+    const bool plugged = Plugged();
     ++readCalls_;
+    if (!plugged)
+        return false;
     // A unit that has taken a whole image answers once the program starts
     // listening; it does so even if that read then fails.
     if (state_ == State::Firmware)
@@ -77,10 +100,13 @@ bool SimulatedUnit::ReadPacket(std::uint8_t (&packet)[PacketLength]) {
     return true;
 }
 
-void SimulatedUnit::FlushWritePipe() {}
+void SimulatedUnit::FlushWritePipe() {
+    Plugged();
+}
 
 void SimulatedUnit::FlushReadPipe() {
-    outgoing_.clear();
+    if (Plugged())
+        outgoing_.clear();
 }
 
 void SimulatedUnit::ResetReceiver() {

@@ -1,41 +1,17 @@
 #pragma once
 
 #include "link/CommandFrame.h"
+#include "link/SimulatedFaults.h"
 #include "link/Transport.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <vector>
 
 namespace tunbox {
-
-// Faults a SimulatedUnit can be told to show.
-struct SimulatedFaults {
-    // The n-th write call (byte or packet, counted from 1 over the unit's life)
-    // fails and delivers nothing; 0 for none.
-    unsigned failWriteCall = 0;
-    // The n-th read call (byte or packet, counted from 1) fails; 0 for none.
-    unsigned failReadCall = 0;
-    // The answer to a link initialisation starts with 0xAA instead of 0x55
-    // (its CRC still matches its bytes).
-    bool badHeader = false;
-    // The answer to a link initialisation carries its CRC bytes swapped.
-    bool badCrc = false;
-    // Byte 3 of the answer to a block write or a firmware upload when the unit
-    // would otherwise accept; anything but 0 is a refusal and nothing is stored.
-    std::uint8_t answerStatus = 0;
-    // When 0 or 1, that byte of a block-read stream's mark is sent as 0x55.
-    int wrongMarkByte = -1;
-    // When 0 or more, that data byte of a block-read stream is changed after
-    // its CRC was computed.
-    int changedStreamByte = -1;
-    // The unit takes everything and never answers.
-    bool silent = false;
-    // Units present on the bus: 0, 1 or 2.
-    unsigned unitCount = 1;
-};
 
 // The unit's side of the link, in memory. It answers link initialisation with
 // its firmware version, ignores link breaks, serves and stores 8 blocks of 256
@@ -50,7 +26,18 @@ class SimulatedUnit final : public Transport {
     static constexpr std::size_t BlockCount = 8;
     static constexpr std::size_t MemorySize = BlockCount * 256;
 
+    static constexpr std::size_t RegistrationSize = 7 * 256;
+    // Configuration code kept in the last registration byte of a unit that
+    // starts with plausible contents.
+    static constexpr std::uint8_t StartingConfigurationCode = 42;
+
+    // A unit whose memory is all zeros, as tests and the trace tool want it.
     explicit SimulatedUnit(std::uint8_t version);
+    // A unit that looks used, so that a first read shows something: its
+    // registration memory holds k mod 251 in byte k and the configuration code
+    // in its last byte, its settings block starts with `settings` (at most one
+    // block of it) and is zero after it.
+    SimulatedUnit(std::uint8_t version, std::span<const std::uint8_t> settings);
 
     bool OpenUnit() override;
     void CloseUnit() override;
@@ -73,6 +60,7 @@ class SimulatedUnit final : public Transport {
   private:
     enum class State { Command, BlockData, Firmware };
 
+    bool Plugged();
     bool CountWrite();
     bool CountRead();
     void Receive(std::uint8_t byte);
@@ -89,6 +77,7 @@ class SimulatedUnit final : public Transport {
     unsigned deviceCount_ = 0;
     unsigned writeCalls_ = 0;
     unsigned readCalls_ = 0;
+    unsigned transportCalls_ = 0; // for the pulled cable
 
     State state_ = State::Command;
     std::vector<std::uint8_t> received_; // bytes of the frame or stream being received

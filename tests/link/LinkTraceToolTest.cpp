@@ -149,10 +149,30 @@ TEST_F(LinkTraceToolTest, ReadBlocksPrintsPacketsProgressAndData) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "STATUS 10055 98"), 2);
 }
 
+TEST_F(LinkTraceToolTest, ReadBlocksWithoutMemoryFileReadsZeros) {
+    const auto lines = Run({"read-blocks", "1", "7"});
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "DATA " + std::string(512, '0'));
+}
+
 TEST_F(LinkTraceToolTest, ReadBlocksFaultHasNoData) {
-    const auto lines = Run({"--fail-read", "3", "read-blocks", "7", "0"});
-    EXPECT_EQ(lines[lines.size() - 2], "RP !");
-    EXPECT_EQ(lines.back(), "RESULT 2");
+    struct Case {
+        std::vector<std::string> args;
+        const char* lastEvent;
+        const char* result;
+    };
+    // The tool opens the unit first: that is call 1 of "unplug-after".
+    for (const Case& c :
+         {Case{{"--fail-read", "3", "read-blocks", "7", "0"}, "RP !", "RESULT 2"},
+          Case{{"--bad-mark", "read-blocks", "7", "0"}, "R 55", "RESULT 3"},
+          Case{{"--bad-data", "read-blocks", "1", "7"}, "STATUS 10055 100", "RESULT 4"},
+          Case{{"--unplug-after", "10", "read-blocks", "1", "7"}, "R !", "RESULT 2"},
+          Case{{"--units", "0", "read-blocks", "1", "7"}, "W !", "RESULT 1"}}) {
+        const auto lines = Run(c.args);
+        ASSERT_GE(lines.size(), 2u) << c.args[0];
+        EXPECT_EQ(lines[lines.size() - 2], c.lastEvent) << c.args[0];
+        EXPECT_EQ(lines.back(), c.result) << c.args[0];
+    }
 }
 
 TEST_F(LinkTraceToolTest, WriteBlocksSendsLowBytesAndReportsTheVerdict) {
@@ -216,6 +236,8 @@ TEST_F(LinkTraceToolTest, BadArgumentsExitWithTwoAndOneLine) {
         {"--version", "300", "close-link"},
         {"--fail-write"},
         {"--fail-read", "x", "close-link"},
+        {"--units", "3", "close-link"},
+        {"--bad-mark=1", "close-link"},
         {"read-blocks", "1"},
         {"read-blocks", "one", "7"},
         {"read-blocks", "1", "256"},

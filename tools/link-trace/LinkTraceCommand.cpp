@@ -86,28 +86,25 @@ Invocation ParseArguments(const std::vector<std::string>& args) {
             throw UsageError(option + " needs a value");
         return args[++i];
     };
-    constexpr auto Unbounded = std::numeric_limits<std::uint32_t>::max();
     for (; i < args.size() && args[i].starts_with("--"); ++i) {
         const std::string& option = args[i];
-        if (option == "--version")
+        if (option == "--version") {
             call.version = static_cast<std::uint8_t>(ParseNumber(value(option), 255, option));
-        else if (option == "--memory")
+        } else if (option == "--memory") {
             call.memoryFile = value(option);
-        else if (option == "--fail-write")
-            call.faults.failWriteCall = ParseNumber(value(option), Unbounded, option);
-        else if (option == "--fail-read")
-            call.faults.failReadCall = ParseNumber(value(option), Unbounded, option);
-        else if (option == "--answer-status")
-            call.faults.answerStatus =
-                static_cast<std::uint8_t>(ParseNumber(value(option), 255, option));
-        else if (option == "--bad-header")
-            call.faults.badHeader = true;
-        else if (option == "--bad-crc")
-            call.faults.badCrc = true;
-        else if (option == "--silent")
-            call.faults.silent = true;
-        else
-            throw UsageError("unknown option " + option);
+        } else {
+            // Every other option is one of the simulated unit's faults.
+            const std::string_view name = std::string_view(option).substr(2);
+            const auto kind = FaultOptionKindOf(name);
+            if (!kind)
+                throw UsageError("unknown option " + option);
+            std::optional<std::string_view> number;
+            if (*kind == FaultOptionKind::Number)
+                number = value(option);
+            const std::string problem = ApplyFaultOption(call.faults, name, number);
+            if (!problem.empty())
+                throw UsageError("--" + problem);
+        }
     }
     call.command.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
     if (call.command.empty())
@@ -190,8 +187,10 @@ int RunLinkTrace(const std::vector<std::string>& args, std::ostream& out, std::o
                                  " values, expected " + std::to_string(SimulatedUnit::MemorySize));
             std::copy(memory.begin(), memory.end(), unit.Memory().begin());
         }
-        unit.OpenUnit();
+        // The faults are in place before the unit is opened, so that "units"
+        // and "unplug-after" see the opening as the program's first call.
         unit.Faults() = call.faults;
+        unit.OpenUnit();
 
         // Files are read before the exchange starts, so a bad file never leaves
         // half a trace behind: the trace is printed only once it is complete.
