@@ -33,6 +33,8 @@ constexpr FaultOption Options[] = {
     {"silent", FaultOptionKind::Flag, 0, [](SimulatedFaults& f, unsigned) { f.silent = true; }},
     {"unplug-after", FaultOptionKind::Number, AnyCount,
      [](SimulatedFaults& f, unsigned v) { f.unplugAfterCall = v; }},
+    {"slow-verdict", FaultOptionKind::Number, MaxVerdictDelayMs,
+     [](SimulatedFaults& f, unsigned v) { f.verdictDelayMs = v; }},
 };
 
 const FaultOption* Find(std::string_view name) {

@@ -35,7 +35,15 @@ struct SimulatedFaults {
     // reads and flushes, counted from 1; DeviceCount and CloseUnit do not
     // count): every later call fails and OpenUnit finds no unit.
     std::optional<unsigned> unplugAfterCall;
+    // Milliseconds the unit takes, as a real unit writing its memory does,
+    // before its verdict on a block write or a firmware upload can be read:
+    // the first read of the answer waits that long. At most
+    // MaxVerdictDelayMs, which stays below the USB transport's bound on a
+    // verdict read, so a slow unit is never taken for a silent one.
+    unsigned verdictDelayMs = 0;
 };
+
+inline constexpr unsigned MaxVerdictDelayMs = 20000;
 
 // The fault options as TUNBOX_SIMULATED_UNIT ("name" or "name=value") and
 // tunbox-link-trace ("--name" or "--name value") spell them:
@@ -49,6 +57,7 @@ struct SimulatedFaults {
 //   bad-data         a block-read stream has its first data byte changed
 //   silent           the unit never answers
 //   unplug-after=K   every transport call after the K-th fails
+//   slow-verdict=MS  the verdict on a block write or upload takes MS ms
 enum class FaultOptionKind { Flag, Number };
 
 // Whether `name` is a fault option and whether it takes a number; nothing for

@@ -4,14 +4,24 @@
 #include "link/Crc16.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace tunbox {
 
-SimulatedUnit::SimulatedUnit(std::uint8_t version) : version_(version) {}
+namespace {
+
+void Sleep(unsigned ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+} // namespace
+
+SimulatedUnit::SimulatedUnit(std::uint8_t version) : version_(version), verdictWait_(Sleep) {}
 
 SimulatedUnit::SimulatedUnit(std::uint8_t version, std::span<const std::uint8_t> settings)
-    : version_(version) {
+    : SimulatedUnit(version) {
     for (std::size_t k = 0; k + 1 < RegistrationSize; ++k)
         memory_[k] = static_cast<std::uint8_t>(k % 251);
     memory_[RegistrationSize - 1] = StartingConfigurationCode;
@@ -64,6 +74,8 @@ bool SimulatedUnit::CountRead() {
     // listening; it does so even if that read then fails.
     if (state_ == State::Firmware)
         FinishFirmware();
+    if (std::exchange(verdictDue_, false) && faults_.verdictDelayMs > 0)
+        verdictWait_(std::min(faults_.verdictDelayMs, MaxVerdictDelayMs));
     return open_ && readCalls_ != faults_.failReadCall;
 }
 
@@ -112,6 +124,7 @@ void SimulatedUnit::FlushReadPipe() {
 void SimulatedUnit::ResetReceiver() {
     state_ = State::Command;
     received_.clear();
+    verdictDue_ = false;
 }
 
 void SimulatedUnit::Receive(std::uint8_t byte) {
@@ -194,6 +207,7 @@ void SimulatedUnit::FinishBlockWrite() {
                   memory_.begin() + static_cast<std::ptrdiff_t>(blockStart_ * BlockLength));
     }
     Answer(CmdWriteBlocks, status);
+    verdictDue_ = true;
 }
 
 void SimulatedUnit::FinishFirmware() {
@@ -202,6 +216,7 @@ void SimulatedUnit::FinishFirmware() {
     if (faults_.answerStatus == 0)
         version_ = firmwareVersion_;
     Answer(CmdFirmware, faults_.answerStatus);
+    verdictDue_ = true;
 }
 
 void SimulatedUnit::Answer(std::uint8_t command, std::uint8_t value) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -20,7 +21,8 @@ namespace tunbox {
 // accepted upload it reports byte 3 of the image as its version.
 //
 // Everything it is sent is handled at once, so a read fails when no answer is
-// waiting (where a real unit would time out) instead of blocking.
+// waiting (where a real unit would time out) instead of blocking. The one
+// wait it knows is the optional slow verdict after a block write or upload.
 class SimulatedUnit final : public Transport {
   public:
     static constexpr std::size_t BlockCount = 8;
@@ -48,6 +50,13 @@ class SimulatedUnit final : public Transport {
     void FlushWritePipe() override;
     void FlushReadPipe() override;
     unsigned DeviceCount() const override;
+
+    // How the unit waits before a slow verdict (SimulatedFaults::verdictDelayMs).
+    // By default the calling thread sleeps: the program runs its exchanges
+    // off the window's thread, so the window keeps repainting meanwhile.
+    // Tests and the trace tool put their own wait here.
+    using Wait = std::function<void(unsigned ms)>;
+    void SetVerdictWait(Wait wait) { verdictWait_ = std::move(wait); }
 
     SimulatedFaults& Faults() { return faults_; }
     std::uint8_t Version() const { return version_; }
@@ -86,6 +95,8 @@ class SimulatedUnit final : public Transport {
     std::uint8_t firmwareVersion_ = 0; // byte 3 of the image being received
     std::vector<std::uint8_t> firmware_;
     std::deque<std::uint8_t> outgoing_; // answer bytes waiting to be read
+    bool verdictDue_ = false;           // a verdict is decided but not yet asked for
+    Wait verdictWait_;
 };
 
 } // namespace tunbox

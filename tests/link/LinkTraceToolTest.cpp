@@ -194,6 +194,14 @@ TEST_F(LinkTraceToolTest, WriteBlocksSendsLowBytesAndReportsTheVerdict) {
     EXPECT_EQ(packet->size(), 3u + 128u);
     EXPECT_EQ(lines.back(), "RESULT 0");
 
+    // A slow unit's verdict: the wait shows just before the answer is read.
+    const auto slow = Run({"--slow-verdict", "5", "write-blocks", "1", "7", file});
+    const auto delay = std::find(slow.begin(), slow.end(), "DELAY 5");
+    ASSERT_NE(delay, slow.end());
+    EXPECT_EQ(*(delay - 1), "PAUSE 10");
+    EXPECT_EQ(*(delay + 1), "R 55");
+    EXPECT_EQ(slow.back(), "RESULT 0");
+
     EXPECT_EQ(Run({"--answer-status", "2", "write-blocks", "1", "7", file}).back(), "RESULT 3");
     EXPECT_EQ(Run({"--fail-write", "11", "write-blocks", "1", "7", file}).back(), "RESULT 4");
 }

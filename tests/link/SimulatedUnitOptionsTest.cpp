@@ -139,7 +139,7 @@ TEST(SimulatedUnitOptions, MalformedOptionsAreLeftOutWithOneLineEach) {
     for (const Case& c :
          {Case{"104,units=3", 1}, Case{"104,frobnicate", 1}, Case{"104,bad-crc=1", 1},
           Case{"104,fail-write", 1}, Case{"104,fail-write=", 1}, Case{"104,fail-read=-1", 1},
-          Case{"104,answer-status=256", 1}, Case{"104,", 1},
+          Case{"104,answer-status=256", 1}, Case{"104,", 1}, Case{"104,slow-verdict=20001", 1},
           Case{"104,units=x,silent=2,bad-mark", 2}}) {
         std::ostringstream warnings;
         const auto request = ParseSimulatedUnit(c.value, warnings);
@@ -156,11 +156,13 @@ TEST(SimulatedUnitOptions, MalformedOptionsAreLeftOutWithOneLineEach) {
 
 TEST(SimulatedUnitOptions, GoodOptionsBesideABadOneStillApply) {
     std::ostringstream warnings;
-    const auto request = ParseSimulatedUnit("105,units=x,bad-mark,fail-read=7", warnings);
+    const auto request =
+        ParseSimulatedUnit("105,units=x,bad-mark,fail-read=7,slow-verdict=20000", warnings);
     ASSERT_TRUE(request.has_value());
     EXPECT_EQ(request->version, 105);
     EXPECT_EQ(request->faults.wrongMarkByte, 1);
     EXPECT_EQ(request->faults.failReadCall, 7u);
+    EXPECT_EQ(request->faults.verdictDelayMs, 20000u);
 }
 
 TEST(SimulatedUnitOptions, MalformedVersionMeansUsb) {

@@ -9,6 +9,7 @@
 #include "link/SimulatedUnit.h"
 
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <thread>
 
 namespace tunbox {
 namespace {
@@ -179,7 +181,13 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
 int RunLinkTrace(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         Invocation call = ParseArguments(args);
+        LinkEventLog log;
         SimulatedUnit unit(call.version);
+        // A slow verdict is a real wait here too, shown where it happens.
+        unit.SetVerdictWait([&log](unsigned ms) {
+            log.push_back("DELAY " + std::to_string(ms));
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        });
         if (call.memoryFile) {
             const auto memory = ReadValueFile(*call.memoryFile, 255);
             if (memory.size() != SimulatedUnit::MemorySize)
@@ -194,7 +202,6 @@ int RunLinkTrace(const std::vector<std::string>& args, std::ostream& out, std::o
 
         // Files are read before the exchange starts, so a bad file never leaves
         // half a trace behind: the trace is printed only once it is complete.
-        LinkEventLog log;
         TracingTransport transport(unit, log);
         TracingHost host(log);
         const std::vector<std::string> tail = RunExchange(call.command, transport, host);
