@@ -19,14 +19,14 @@ int Percent(std::size_t done, std::size_t total) {
 
 } // namespace
 
-WriteResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
+BlockResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
                         std::uint8_t blockAddress, const std::vector<std::uint32_t>& data) {
     const std::size_t n = BlockLength * blockCount;
     if (data.size() < n)
-        return WriteResult::CommandFailed;
+        return BlockResult::CommandFailed;
 
     if (!SendFrame(transport, BuildCommandFrame(CmdWriteBlocks, blockCount, blockAddress)))
-        return WriteResult::CommandFailed;
+        return BlockResult::CommandFailed;
     host.SetProgress(0);
     host.ShowStatus(MsgWritingParameters, 0);
     host.Pause(StepPauseMs);
@@ -46,12 +46,12 @@ WriteResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t block
     for (std::size_t l = 0; l < n + 4; ++l) {
         if (l < 2) {
             if (!transport.WriteByte(stream[l]))
-                return WriteResult::StreamFailed;
+                return BlockResult::StreamWriteFailed;
         } else if (l < n + 2) {
             packet[packetFill++] = stream[l];
             if (packetFill == PacketLength) {
                 if (!transport.WritePacket(packet))
-                    return WriteResult::StreamFailed;
+                    return BlockResult::StreamWriteFailed;
                 packetFill = 0;
                 host.Pause(StepPauseMs);
                 if (++packetsSent % 4 == 0)
@@ -59,10 +59,10 @@ WriteResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t block
             }
         } else if (l == n + 2) {
             if (!transport.WriteByte(stream[l]))
-                return WriteResult::StreamFailed;
+                return BlockResult::StreamWriteFailed;
             host.Pause(StepPauseMs);
             if (!transport.WriteByte(stream[l + 1]))
-                return WriteResult::StreamFailed;
+                return BlockResult::StreamWriteFailed;
         }
         if ((l + 1) % 8 == 0) {
             const int percent = Percent(l + 1, n + 4);
@@ -77,33 +77,33 @@ WriteResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t block
 
     CommandFrame answer{};
     if (!ReceiveFrame(transport, answer))
-        return WriteResult::AnswerFailed;
+        return BlockResult::AnswerFailed;
     if (answer[3] != 0) {
         host.SetProgress(0);
-        return WriteResult::Rejected;
+        return BlockResult::Rejected;
     }
-    return WriteResult::Ok;
+    return BlockResult::Ok;
 }
 
-ReadResult ReadBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
-                      std::uint8_t blockAddress, std::vector<std::uint32_t>& data) {
+BlockResult ReadBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
+                       std::uint8_t blockAddress, std::vector<std::uint32_t>& data) {
     const std::size_t n = BlockLength * blockCount;
     if (!SendFrame(transport, BuildCommandFrame(CmdReadBlocks, blockCount, blockAddress)))
-        return ReadResult::CommandFailed;
+        return BlockResult::CommandFailed;
     host.Pause(StepPauseMs);
     host.SetProgress(0);
     host.ShowStatus(MsgReadingParameters, 0);
 
     std::vector<std::uint8_t> stream(n + 4);
     if (!transport.ReadByte(stream[0]) || !transport.ReadByte(stream[1]))
-        return ReadResult::StreamFailed;
+        return BlockResult::StreamReadFailed;
     if (stream[0] != DataMarkByte || stream[1] != DataMarkByte)
-        return ReadResult::BadMark;
+        return BlockResult::BadMark;
 
     std::uint8_t packet[PacketLength];
     for (std::size_t k = 0; k < n; k += PacketLength) {
         if (!transport.ReadPacket(packet))
-            return ReadResult::StreamFailed;
+            return BlockResult::StreamReadFailed;
         for (std::size_t j = 0; j < PacketLength; ++j) {
             const std::size_t i = k + j;
             stream[i + 2] = packet[j];
@@ -113,17 +113,17 @@ ReadResult ReadBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCo
         }
     }
     if (!transport.ReadByte(stream[n + 2]) || !transport.ReadByte(stream[n + 3]))
-        return ReadResult::StreamFailed;
+        return BlockResult::StreamReadFailed;
     host.SetProgress(100);
     host.ShowStatus(MsgReadingParameters, 100);
 
     const std::uint16_t crc = Crc16Of(std::span(stream).first(n + 2));
     if (stream[n + 2] != (crc & 0xFF) || stream[n + 3] != (crc >> 8))
-        return ReadResult::BadCrc;
+        return BlockResult::BadCrc;
 
     data.assign(stream.begin() + 2, stream.begin() + 2 + static_cast<std::ptrdiff_t>(n));
     host.ShowStatus(MsgParametersRead, 0);
-    return ReadResult::Ok;
+    return BlockResult::Ok;
 }
 
 } // namespace tunbox

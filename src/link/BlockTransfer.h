@@ -20,20 +20,22 @@ inline constexpr std::uint8_t SettingsBlockCount = 1;
 // Both directions carry the same stream: 0xAA 0xAA, the data bytes, and the
 // CRC-16 of mark and data (low, high).
 
-enum class WriteResult : int {
-    Ok = 0,            // data sent and accepted by the unit
+// Result of WriteBlocks and ReadBlocks. The two operations share the codes
+// 0..4 but give 2, 3 and 4 their own meanings, so each meaning has its own name
+// and a code is read together with the operation that returned it.
+enum class BlockResult : int {
+    Ok = 0,            // write: data sent and accepted; read: data received, CRC correct
     CommandFailed = 1, // a byte of the command frame could not be written
-    AnswerFailed = 2,  // a byte of the unit's answer could not be read
-    Rejected = 3,      // the unit refused the data (answer byte 3 not 0)
-    StreamFailed = 4,  // a byte or packet of the data stream could not be written
-};
 
-enum class ReadResult : int {
-    Ok = 0,            // data received with a correct CRC
-    CommandFailed = 1, // a byte of the command frame could not be written
-    StreamFailed = 2,  // a byte or packet of the stream could not be read
-    BadMark = 3,       // the stream did not begin with 0xAA 0xAA
-    BadCrc = 4,        // the received CRC does not match
+    // WriteBlocks
+    AnswerFailed = 2,      // a byte of the unit's answer could not be read
+    Rejected = 3,          // the unit refused the data (answer byte 3 not 0)
+    StreamWriteFailed = 4, // a byte or packet of the data stream could not be written
+
+    // ReadBlocks
+    StreamReadFailed = 2, // a byte or packet of the stream could not be read
+    BadMark = 3,          // the stream did not begin with 0xAA 0xAA
+    BadCrc = 4,           // the received CRC does not match
 };
 
 // Writes `blockCount` blocks from `data` (one value per byte, the low byte is
@@ -41,13 +43,13 @@ enum class ReadResult : int {
 // asked to process events at every progress step. `data` must hold
 // blockCount * 256 values: a shorter array sends nothing and gives
 // CommandFailed.
-WriteResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
+BlockResult WriteBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
                         std::uint8_t blockAddress, const std::vector<std::uint32_t>& data);
 
 // Reads `blockCount` blocks from `blockAddress`. Only on Ok is `data` replaced by
 // blockCount * 256 values 0..255; otherwise it is left exactly as it was.
 // Progress is reported as message 10055, success as message 10057.
-ReadResult ReadBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
-                      std::uint8_t blockAddress, std::vector<std::uint32_t>& data);
+BlockResult ReadBlocks(Transport& transport, LinkHost& host, std::uint8_t blockCount,
+                       std::uint8_t blockAddress, std::vector<std::uint32_t>& data);
 
 } // namespace tunbox

@@ -4,8 +4,7 @@
 
 namespace tunbox {
 
-OpenLinkResult OpenLink(Transport& transport, LinkHost& /*host*/, std::uint8_t command,
-                        UnitIdentity& identity) {
+OpenLinkResult OpenLink(Transport& transport, std::uint8_t command, UnitIdentity& identity) {
     const CommandFrame request = BuildCommandFrame(command, LinkInitParam, 0);
     transport.FlushWritePipe();
     transport.FlushReadPipe();
@@ -27,7 +26,7 @@ OpenLinkResult OpenLink(Transport& transport, LinkHost& /*host*/, std::uint8_t c
     return OpenLinkResult::Ok;
 }
 
-bool CloseLink(Transport& transport, LinkHost& /*host*/) {
+bool CloseLink(Transport& transport) {
     const CommandFrame request = BuildCommandFrame(CmdLink, LinkBreakParam, 0);
     transport.FlushWritePipe();
     transport.FlushReadPipe();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/LinkHost.h"
 #include "link/Transport.h"
 #include "link/UnitIdentity.h"
 
@@ -19,13 +18,11 @@ enum class OpenLinkResult : int {
 // Initialises the link and identifies the unit. `command` is CmdLink from the
 // main page or CmdLinkPages from the backup and settings pages. On Ok the
 // unit's identity is written to `identity`; on any other result `identity` is
-// left as it was. The host is not called by this exchange; every exchange takes
-// the same transport/host pair so callers need not tell them apart.
-OpenLinkResult OpenLink(Transport& transport, LinkHost& host, std::uint8_t command,
-                        UnitIdentity& identity);
+// left as it was. Neither exchange shows progress or pauses.
+OpenLinkResult OpenLink(Transport& transport, std::uint8_t command, UnitIdentity& identity);
 
 // Sends the link-break frame; no answer is expected. True when all 8 bytes
 // were written.
-bool CloseLink(Transport& transport, LinkHost& host);
+bool CloseLink(Transport& transport);
 
 } // namespace tunbox

@@ -4,13 +4,42 @@
 #include "link/Crc16.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace tunbox {
 
-SimulatedUnit::SimulatedUnit(std::uint8_t version) : version_(version) {}
+namespace {
+
+void Sleep(unsigned ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+} // namespace
+
+SimulatedUnit::SimulatedUnit(std::uint8_t version) : version_(version), verdictWait_(Sleep) {}
+
+SimulatedUnit::SimulatedUnit(std::uint8_t version, std::span<const std::uint8_t> settings)
+    : SimulatedUnit(version) {
+    for (std::size_t k = 0; k + 1 < RegistrationSize; ++k)
+        memory_[k] = static_cast<std::uint8_t>(k % 251);
+    memory_[RegistrationSize - 1] = StartingConfigurationCode;
+    const auto settingsBlock = memory_.begin() + SettingsBlockAddress * BlockLength;
+    std::copy_n(settings.begin(), std::min(settings.size(), BlockLength), settingsBlock);
+}
+
+// Counts one transport call; false once the cable is pulled.
+bool SimulatedUnit::Plugged() {
+    ++transportCalls_;
+    return !faults_.unplugAfterCall || transportCalls_ <= *faults_.unplugAfterCall;
+}
 
 bool SimulatedUnit::OpenUnit() {
+    if (!Plugged()) {
+        deviceCount_ = 0;
+        return false;
+    }
     deviceCount_ = faults_.unitCount;
     if (deviceCount_ >= 2)
         open_ = false;
@@ -31,16 +60,22 @@ unsigned SimulatedUnit::DeviceCount() const {
 }
 
 bool SimulatedUnit::CountWrite() {
+    const bool plugged = Plugged();
     ++writeCalls_;
-    return open_ && writeCalls_ != faults_.failWriteCall;
+    return plugged && open_ && writeCalls_ != faults_.failWriteCall;
 }
 
 bool SimulatedUnit::CountRead() {
+    const bool plugged = Plugged();
     ++readCalls_;
+    if (!plugged)
+        return false;
     // A unit that has taken a whole image answers once the program starts
     // listening; it does so even if that read then fails.
     if (state_ == State::Firmware)
         FinishFirmware();
+    if (std::exchange(verdictDue_, false) && faults_.verdictDelayMs > 0)
+        verdictWait_(std::min(faults_.verdictDelayMs, MaxVerdictDelayMs));
     return open_ && readCalls_ != faults_.failReadCall;
 }
 
@@ -77,15 +112,19 @@ bool SimulatedUnit::ReadPacket(std::uint8_t (&packet)[PacketLength]) {
     return true;
 }
 
-void SimulatedUnit::FlushWritePipe() {}
+void SimulatedUnit::FlushWritePipe() {
+    Plugged();
+}
 
 void SimulatedUnit::FlushReadPipe() {
-    outgoing_.clear();
+    if (Plugged())
+        outgoing_.clear();
 }
 
 void SimulatedUnit::ResetReceiver() {
     state_ = State::Command;
     received_.clear();
+    verdictDue_ = false;
 }
 
 void SimulatedUnit::Receive(std::uint8_t byte) {
@@ -168,6 +207,7 @@ void SimulatedUnit::FinishBlockWrite() {
                   memory_.begin() + static_cast<std::ptrdiff_t>(blockStart_ * BlockLength));
     }
     Answer(CmdWriteBlocks, status);
+    verdictDue_ = true;
 }
 
 void SimulatedUnit::FinishFirmware() {
@@ -176,6 +216,7 @@ void SimulatedUnit::FinishFirmware() {
     if (faults_.answerStatus == 0)
         version_ = firmwareVersion_;
     Answer(CmdFirmware, faults_.answerStatus);
+    verdictDue_ = true;
 }
 
 void SimulatedUnit::Answer(std::uint8_t command, std::uint8_t value) {

@@ -1,41 +1,18 @@
 #pragma once
 
 #include "link/CommandFrame.h"
+#include "link/SimulatedFaults.h"
 #include "link/Transport.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <span>
 #include <vector>
 
 namespace tunbox {
-
-// Faults a SimulatedUnit can be told to show.
-struct SimulatedFaults {
-    // The n-th write call (byte or packet, counted from 1 over the unit's life)
-    // fails and delivers nothing; 0 for none.
-    unsigned failWriteCall = 0;
-    // The n-th read call (byte or packet, counted from 1) fails; 0 for none.
-    unsigned failReadCall = 0;
-    // The answer to a link initialisation starts with 0xAA instead of 0x55
-    // (its CRC still matches its bytes).
-    bool badHeader = false;
-    // The answer to a link initialisation carries its CRC bytes swapped.
-    bool badCrc = false;
-    // Byte 3 of the answer to a block write or a firmware upload when the unit
-    // would otherwise accept; anything but 0 is a refusal and nothing is stored.
-    std::uint8_t answerStatus = 0;
-    // When 0 or 1, that byte of a block-read stream's mark is sent as 0x55.
-    int wrongMarkByte = -1;
-    // When 0 or more, that data byte of a block-read stream is changed after
-    // its CRC was computed.
-    int changedStreamByte = -1;
-    // The unit takes everything and never answers.
-    bool silent = false;
-    // Units present on the bus: 0, 1 or 2.
-    unsigned unitCount = 1;
-};
 
 // The unit's side of the link, in memory. It answers link initialisation with
 // its firmware version, ignores link breaks, serves and stores 8 blocks of 256
@@ -44,13 +21,25 @@ struct SimulatedFaults {
 // accepted upload it reports byte 3 of the image as its version.
 //
 // Everything it is sent is handled at once, so a read fails when no answer is
-// waiting (where a real unit would time out) instead of blocking.
+// waiting (where a real unit would time out) instead of blocking. The one
+// wait it knows is the optional slow verdict after a block write or upload.
 class SimulatedUnit final : public Transport {
   public:
     static constexpr std::size_t BlockCount = 8;
     static constexpr std::size_t MemorySize = BlockCount * 256;
 
+    static constexpr std::size_t RegistrationSize = 7 * 256;
+    // Configuration code kept in the last registration byte of a unit that
+    // starts with plausible contents.
+    static constexpr std::uint8_t StartingConfigurationCode = 42;
+
+    // A unit whose memory is all zeros, as tests and the trace tool want it.
     explicit SimulatedUnit(std::uint8_t version);
+    // A unit that looks used, so that a first read shows something: its
+    // registration memory holds k mod 251 in byte k and the configuration code
+    // in its last byte, its settings block starts with `settings` (at most one
+    // block of it) and is zero after it.
+    SimulatedUnit(std::uint8_t version, std::span<const std::uint8_t> settings);
 
     bool OpenUnit() override;
     void CloseUnit() override;
@@ -61,6 +50,13 @@ class SimulatedUnit final : public Transport {
     void FlushWritePipe() override;
     void FlushReadPipe() override;
     unsigned DeviceCount() const override;
+
+    // How the unit waits before a slow verdict (SimulatedFaults::verdictDelayMs).
+    // By default the calling thread sleeps: the program runs its exchanges
+    // off the window's thread, so the window keeps repainting meanwhile.
+    // Tests and the trace tool put their own wait here.
+    using Wait = std::function<void(unsigned ms)>;
+    void SetVerdictWait(Wait wait) { verdictWait_ = std::move(wait); }
 
     SimulatedFaults& Faults() { return faults_; }
     std::uint8_t Version() const { return version_; }
@@ -73,6 +69,7 @@ class SimulatedUnit final : public Transport {
   private:
     enum class State { Command, BlockData, Firmware };
 
+    bool Plugged();
     bool CountWrite();
     bool CountRead();
     void Receive(std::uint8_t byte);
@@ -89,6 +86,7 @@ class SimulatedUnit final : public Transport {
     unsigned deviceCount_ = 0;
     unsigned writeCalls_ = 0;
     unsigned readCalls_ = 0;
+    unsigned transportCalls_ = 0; // for the pulled cable
 
     State state_ = State::Command;
     std::vector<std::uint8_t> received_; // bytes of the frame or stream being received
@@ -97,6 +95,8 @@ class SimulatedUnit final : public Transport {
     std::uint8_t firmwareVersion_ = 0; // byte 3 of the image being received
     std::vector<std::uint8_t> firmware_;
     std::deque<std::uint8_t> outgoing_; // answer bytes waiting to be read
+    bool verdictDue_ = false;           // a verdict is decided but not yet asked for
+    Wait verdictWait_;
 };
 
 } // namespace tunbox

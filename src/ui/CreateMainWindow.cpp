@@ -1,5 +1,6 @@
 #include "app/ProgramPaths.h"
 #include "link/TransportFactory.h"
+#include "model/FactoryDefaults.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 
@@ -9,8 +10,15 @@
 namespace tunbox {
 namespace {
 
+// A simulated unit starts with the factory settings, as a new unit would.
+std::unique_ptr<Transport> CreateProgramTransport() {
+    const auto& defaults = FactoryDefaults();
+    const std::vector<std::uint8_t> settings(defaults.begin(), defaults.end());
+    return CreateTransport(settings);
+}
+
 struct ProgramServices {
-    std::unique_ptr<Transport> transport = CreateTransport();
+    std::unique_ptr<Transport> transport = CreateProgramTransport();
     QtDialogs dialogs;
 };
 

@@ -34,7 +34,7 @@ class BlockTransferTest : public test::LinkFixture {
 };
 
 TEST_F(BlockTransferTest, OneBlockWriteIsPacedAsTheUnitExpects) {
-    ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), WriteResult::Ok);
+    ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), BlockResult::Ok);
 
     std::vector<std::string> expected = Repeat("W", 8);
     Append(expected, {"PAUSE 10", "W", "W"});
@@ -49,7 +49,7 @@ TEST_F(BlockTransferTest, OneBlockWriteIsPacedAsTheUnitExpects) {
 
 TEST_F(BlockTransferTest, SevenBlockWritePausesAfterEveryFourthPacket) {
     ASSERT_EQ(WriteBlocks(transport, host, 7, RegistrationBlockAddress, Pattern(1792)),
-              WriteResult::Ok);
+              BlockResult::Ok);
 
     std::vector<std::string> expected = Repeat("W", 8);
     Append(expected, {"PAUSE 10", "W", "W"});
@@ -64,7 +64,7 @@ TEST_F(BlockTransferTest, SevenBlockWritePausesAfterEveryFourthPacket) {
 }
 
 TEST_F(BlockTransferTest, WriteProgressStepsEveryEightStreamBytes) {
-    ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), WriteResult::Ok);
+    ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)), BlockResult::Ok);
     std::vector<int> expected{0};
     for (int position = 7; position < 260; position += 8)
         expected.push_back(100 * (position + 1) / 260);
@@ -86,7 +86,7 @@ TEST_F(BlockTransferTest, WriteProgressStepsEveryEightStreamBytes) {
 
 TEST_F(BlockTransferTest, SevenBlockWriteProgressEndsAt99Then100) {
     ASSERT_EQ(WriteBlocks(transport, host, 7, RegistrationBlockAddress, Pattern(1792)),
-              WriteResult::Ok);
+              BlockResult::Ok);
     const std::vector<int> progress = Progress();
     ASSERT_GE(progress.size(), 3u);
     EXPECT_EQ(progress[progress.size() - 2], 99);
@@ -103,7 +103,7 @@ TEST_F(BlockTransferTest, StreamCrcOfZeroBlocks) {
     for (const Case& c : {Case{1, 7, "W 5e", "W 92"}, Case{7, 0, "W 3a", "W bd"}}) {
         log.clear();
         const std::vector<std::uint32_t> zeros(c.count * BlockLength, 0);
-        ASSERT_EQ(WriteBlocks(transport, host, c.count, c.address, zeros), WriteResult::Ok);
+        ASSERT_EQ(WriteBlocks(transport, host, c.count, c.address, zeros), BlockResult::Ok);
         const auto writes = Only({"W "});
         ASSERT_GE(writes.size(), 2u);
         EXPECT_EQ(writes[writes.size() - 2], c.low) << int(c.count);
@@ -117,7 +117,7 @@ TEST_F(BlockTransferTest, ValuesAbove255AreSentAsTheirLowByte) {
     data[255] = 0x1FF;
     // The unit checks the stream CRC, so acceptance proves it was computed
     // over the low bytes that went out.
-    ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, data), WriteResult::Ok);
+    ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, data), BlockResult::Ok);
     EXPECT_TRUE(Only({"WP "}).front().starts_with("WP 2c00"));
     EXPECT_TRUE(Only({"WP "}).back().ends_with("00ff"));
     EXPECT_EQ(unit.Memory()[7 * 256 + 0], 44);
@@ -127,21 +127,21 @@ TEST_F(BlockTransferTest, ValuesAbove255AreSentAsTheirLowByte) {
 TEST_F(BlockTransferTest, RefusedWriteResetsTheProgressBar) {
     unit.Faults().answerStatus = 1;
     EXPECT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)),
-              WriteResult::Rejected);
+              BlockResult::Rejected);
     EXPECT_EQ(Count("WP "), 4u);
     EXPECT_EQ(log.back(), "PROGRESS 0");
     EXPECT_EQ(unit.Memory()[7 * 256 + 1], 0);
 }
 
 TEST_F(BlockTransferTest, ShortDataSendsNothing) {
-    EXPECT_EQ(WriteBlocks(transport, host, 7, 0, Pattern(256)), WriteResult::CommandFailed);
+    EXPECT_EQ(WriteBlocks(transport, host, 7, 0, Pattern(256)), BlockResult::CommandFailed);
     EXPECT_TRUE(log.empty());
 }
 
 struct WriteFault {
     const char* what;
     void (*inject)(SimulatedFaults&);
-    WriteResult result;
+    BlockResult result;
 };
 
 class WriteFaults : public BlockTransferTest, public ::testing::WithParamInterface<WriteFault> {};
@@ -159,32 +159,32 @@ INSTANTIATE_TEST_SUITE_P(
     AtRealPositions, WriteFaults,
     ::testing::Values(WriteFault{"first frame byte",
                                  [](SimulatedFaults& f) { f.failWriteCall = 1; },
-                                 WriteResult::CommandFailed},
+                                 BlockResult::CommandFailed},
                       WriteFault{"last frame byte", [](SimulatedFaults& f) { f.failWriteCall = 8; },
-                                 WriteResult::CommandFailed},
+                                 BlockResult::CommandFailed},
                       WriteFault{"first mark byte", [](SimulatedFaults& f) { f.failWriteCall = 9; },
-                                 WriteResult::StreamFailed},
+                                 BlockResult::StreamWriteFailed},
                       WriteFault{"first packet", [](SimulatedFaults& f) { f.failWriteCall = 11; },
-                                 WriteResult::StreamFailed},
+                                 BlockResult::StreamWriteFailed},
                       WriteFault{"last packet", [](SimulatedFaults& f) { f.failWriteCall = 14; },
-                                 WriteResult::StreamFailed},
+                                 BlockResult::StreamWriteFailed},
                       WriteFault{"CRC high byte", [](SimulatedFaults& f) { f.failWriteCall = 16; },
-                                 WriteResult::StreamFailed},
+                                 BlockResult::StreamWriteFailed},
                       WriteFault{"first answer byte",
                                  [](SimulatedFaults& f) { f.failReadCall = 1; },
-                                 WriteResult::AnswerFailed},
+                                 BlockResult::AnswerFailed},
                       WriteFault{"last answer byte", [](SimulatedFaults& f) { f.failReadCall = 8; },
-                                 WriteResult::AnswerFailed},
+                                 BlockResult::AnswerFailed},
                       WriteFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; },
-                                 WriteResult::AnswerFailed},
+                                 BlockResult::AnswerFailed},
                       WriteFault{"refusal", [](SimulatedFaults& f) { f.answerStatus = 7; },
-                                 WriteResult::Rejected}),
+                                 BlockResult::Rejected}),
     test::NameFromWhat());
 
 TEST_F(BlockTransferTest, FailedStreamWriteStopsAtOnce) {
     unit.Faults().failWriteCall = 12;
     ASSERT_EQ(WriteBlocks(transport, host, 1, SettingsBlockAddress, Pattern(256)),
-              WriteResult::StreamFailed);
+              BlockResult::StreamWriteFailed);
     EXPECT_EQ(log.back(), "WP !");
 }
 
@@ -195,9 +195,9 @@ TEST_F(BlockTransferTest, WrittenDataReadsBackUnchanged) {
     };
     for (const Case& c : {Case{7, RegistrationBlockAddress}, Case{1, SettingsBlockAddress}}) {
         const auto data = Pattern(c.count * BlockLength);
-        ASSERT_EQ(WriteBlocks(transport, host, c.count, c.address, data), WriteResult::Ok);
+        ASSERT_EQ(WriteBlocks(transport, host, c.count, c.address, data), BlockResult::Ok);
         std::vector<std::uint32_t> back;
-        ASSERT_EQ(ReadBlocks(transport, host, c.count, c.address, back), ReadResult::Ok);
+        ASSERT_EQ(ReadBlocks(transport, host, c.count, c.address, back), BlockResult::Ok);
         EXPECT_EQ(back, data) << int(c.address);
         EXPECT_EQ(unit.Memory()[c.address * 256u + 5], data[5]);
     }
@@ -206,7 +206,7 @@ TEST_F(BlockTransferTest, WrittenDataReadsBackUnchanged) {
 TEST_F(BlockTransferTest, ReadSendsTheFrameThenReceivesTheStream) {
     std::iota(unit.Memory().begin() + 7 * 256, unit.Memory().end(), std::uint8_t{0});
     std::vector<std::uint32_t> data;
-    ASSERT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), ReadResult::Ok);
+    ASSERT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), BlockResult::Ok);
     ASSERT_EQ(data.size(), 256u);
     for (std::size_t i = 0; i < data.size(); ++i)
         ASSERT_EQ(data[i], i);
@@ -223,7 +223,7 @@ TEST_F(BlockTransferTest, ReadSendsTheFrameThenReceivesTheStream) {
 
 TEST_F(BlockTransferTest, ReadProgressFollowsEveryByte) {
     std::vector<std::uint32_t> data;
-    ASSERT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), ReadResult::Ok);
+    ASSERT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), BlockResult::Ok);
     std::vector<int> expected{0};
     for (int i = 0; i < 256; ++i)
         expected.push_back(100 * (i + 1) / 260);
@@ -239,7 +239,7 @@ TEST_F(BlockTransferTest, ZeroBlocksArriveWithTheirKnownCrc) {
         std::vector<std::uint32_t> data;
         ASSERT_EQ(ReadBlocks(transport, host, static_cast<std::uint8_t>(count),
                              static_cast<std::uint8_t>(address), data),
-                  ReadResult::Ok);
+                  BlockResult::Ok);
         const auto reads = Only({"R "});
         EXPECT_EQ(reads[reads.size() - 2], low);
         EXPECT_EQ(reads.back(), high);
@@ -249,7 +249,7 @@ TEST_F(BlockTransferTest, ZeroBlocksArriveWithTheirKnownCrc) {
 TEST_F(BlockTransferTest, MarkWithWrongSecondByteStopsReading) {
     unit.Faults().wrongMarkByte = 1;
     std::vector<std::uint32_t> data;
-    EXPECT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), ReadResult::BadMark);
+    EXPECT_EQ(ReadBlocks(transport, host, 1, SettingsBlockAddress, data), BlockResult::BadMark);
     EXPECT_EQ(log.back(), "R 55");
     EXPECT_EQ(Count("R"), 2u);
 }
@@ -257,7 +257,7 @@ TEST_F(BlockTransferTest, MarkWithWrongSecondByteStopsReading) {
 struct ReadFault {
     const char* what;
     void (*inject)(SimulatedFaults&);
-    ReadResult result;
+    BlockResult result;
 };
 
 class ReadFaults : public BlockTransferTest, public ::testing::WithParamInterface<ReadFault> {};
@@ -278,29 +278,29 @@ INSTANTIATE_TEST_SUITE_P(
     AtRealPositions, ReadFaults,
     ::testing::Values(
         ReadFault{"first frame byte", [](SimulatedFaults& f) { f.failWriteCall = 1; },
-                  ReadResult::CommandFailed},
+                  BlockResult::CommandFailed},
         ReadFault{"last frame byte", [](SimulatedFaults& f) { f.failWriteCall = 8; },
-                  ReadResult::CommandFailed},
+                  BlockResult::CommandFailed},
         ReadFault{"first mark byte", [](SimulatedFaults& f) { f.failReadCall = 1; },
-                  ReadResult::StreamFailed},
+                  BlockResult::StreamReadFailed},
         ReadFault{"second mark byte", [](SimulatedFaults& f) { f.failReadCall = 2; },
-                  ReadResult::StreamFailed},
+                  BlockResult::StreamReadFailed},
         ReadFault{"first packet", [](SimulatedFaults& f) { f.failReadCall = 3; },
-                  ReadResult::StreamFailed},
+                  BlockResult::StreamReadFailed},
         ReadFault{"last packet", [](SimulatedFaults& f) { f.failReadCall = 30; },
-                  ReadResult::StreamFailed},
+                  BlockResult::StreamReadFailed},
         ReadFault{"CRC high byte", [](SimulatedFaults& f) { f.failReadCall = 32; },
-                  ReadResult::StreamFailed},
+                  BlockResult::StreamReadFailed},
         ReadFault{"silent unit", [](SimulatedFaults& f) { f.silent = true; },
-                  ReadResult::StreamFailed},
+                  BlockResult::StreamReadFailed},
         ReadFault{"first mark byte wrong", [](SimulatedFaults& f) { f.wrongMarkByte = 0; },
-                  ReadResult::BadMark},
+                  BlockResult::BadMark},
         ReadFault{"second mark byte wrong", [](SimulatedFaults& f) { f.wrongMarkByte = 1; },
-                  ReadResult::BadMark},
+                  BlockResult::BadMark},
         ReadFault{"first data byte changed", [](SimulatedFaults& f) { f.changedStreamByte = 0; },
-                  ReadResult::BadCrc},
+                  BlockResult::BadCrc},
         ReadFault{"last data byte changed", [](SimulatedFaults& f) { f.changedStreamByte = 1791; },
-                  ReadResult::BadCrc}),
+                  BlockResult::BadCrc}),
     test::NameFromWhat());
 
 } // namespace

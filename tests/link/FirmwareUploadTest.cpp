@@ -194,7 +194,7 @@ TEST_F(FirmwareUploadTest, AcceptedUploadChangesTheReportedVersion) {
     EXPECT_EQ(unit.LastFirmware().size(), 266u);
 
     UnitIdentity identity;
-    ASSERT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
+    ASSERT_EQ(OpenLink(transport, CmdLink, identity), OpenLinkResult::Ok);
     EXPECT_EQ(identity.DeviceVersion, 37);
     EXPECT_EQ(identity.DeviceMode, 1);
 }

@@ -1,7 +1,7 @@
+#include "LinkEventLog.h"
 #include "LinkFixture.h"
 #include "link/CommandFrame.h"
 #include "link/Crc16.h"
-#include "link/LinkEventLog.h"
 
 #include <gtest/gtest.h>
 

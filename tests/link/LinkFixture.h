@@ -1,8 +1,8 @@
 #pragma once
 
+#include "TracingHost.h"
+#include "TracingTransport.h"
 #include "link/SimulatedUnit.h"
-#include "link/TracingHost.h"
-#include "link/TracingTransport.h"
 
 #include <gtest/gtest.h>
 

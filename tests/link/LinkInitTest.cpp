@@ -36,7 +36,7 @@ class OpenLinkTest : public test::LinkFixture {};
 
 TEST_F(OpenLinkTest, IdentifiesTheUnitWithTheExactExchange) {
     UnitIdentity identity;
-    ASSERT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
+    ASSERT_EQ(OpenLink(transport, CmdLink, identity), OpenLinkResult::Ok);
     EXPECT_EQ(identity.DeviceVersion, 104);
     EXPECT_EQ(identity.DeviceMode, 0);
     EXPECT_EQ(identity.TypeTextId, 10005);
@@ -54,7 +54,7 @@ TEST_F(OpenLinkTest, IdentifiesTheUnitWithTheExactExchange) {
 
 TEST_F(OpenLinkTest, PagesCommandIsSentFromTheOtherPages) {
     UnitIdentity identity;
-    ASSERT_EQ(OpenLink(transport, host, CmdLinkPages, identity), OpenLinkResult::Ok);
+    ASSERT_EQ(OpenLink(transport, CmdLinkPages, identity), OpenLinkResult::Ok);
     const auto writes = Only({"W "});
     ASSERT_EQ(writes.size(), 8u);
     EXPECT_EQ(writes[2], "W aa");
@@ -75,7 +75,7 @@ TEST_P(OpenLinkFaults, GiveTheirResultAndKeepTheIdentity) {
     UnitIdentity identity;
     identity.DeviceVersion = 55;
     identity.DeviceMode = -1;
-    EXPECT_EQ(OpenLink(transport, host, CmdLink, identity), GetParam().result) << GetParam().what;
+    EXPECT_EQ(OpenLink(transport, CmdLink, identity), GetParam().result) << GetParam().what;
     EXPECT_EQ(identity.DeviceVersion, 55);
     EXPECT_EQ(identity.DeviceMode, -1);
     EXPECT_EQ(identity.TypeTextId, 0);
@@ -103,23 +103,23 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(OpenLinkTest, FailedWriteStopsTheSendAtOnce) {
     unit.Faults().failWriteCall = 3;
     UnitIdentity identity;
-    ASSERT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::SendFailed);
+    ASSERT_EQ(OpenLink(transport, CmdLink, identity), OpenLinkResult::SendFailed);
     EXPECT_EQ(log, (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W !"}));
 }
 
 TEST_F(OpenLinkTest, CloseLinkSendsTheBreakFrameAndReadsNothing) {
-    EXPECT_TRUE(CloseLink(transport, host));
+    EXPECT_TRUE(CloseLink(transport));
     EXPECT_EQ(log, (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W a0", "W 00", "W 00",
                                              "W 00", "W 22", "W 09", "FW"}));
 
     // The unit ignores the break and answers the next initialisation.
     UnitIdentity identity;
-    EXPECT_EQ(OpenLink(transport, host, CmdLinkPages, identity), OpenLinkResult::Ok);
+    EXPECT_EQ(OpenLink(transport, CmdLinkPages, identity), OpenLinkResult::Ok);
 }
 
 TEST_F(OpenLinkTest, CloseLinkReportsAFailedWrite) {
     unit.Faults().failWriteCall = 5;
-    EXPECT_FALSE(CloseLink(transport, host));
+    EXPECT_FALSE(CloseLink(transport));
     EXPECT_EQ(log,
               (std::vector<std::string>{"FW", "FR", "W 55", "W 55", "W a0", "W 00", "W !", "FW"}));
 }

@@ -1,6 +1,6 @@
+#include "LinkEventLog.h"
 #include "LinkTraceCommand.h"
 #include "link/CommandFrame.h"
-#include "link/LinkEventLog.h"
 
 #include <gtest/gtest.h>
 
@@ -132,25 +132,47 @@ TEST_F(LinkTraceToolTest, ReadBlocksPrintsPacketsProgressAndData) {
         memory[7 * 256 + i] = static_cast<std::uint32_t>(255 - i);
     const auto lines = Run({"--memory", ValueFile("memory.txt", memory), "read-blocks", "1", "7"});
 
-    ASSERT_GE(lines.size(), 12u);
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 8, lines.begin() + 13),
+    ASSERT_GE(lines.size(), 14u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 8, lines.begin() + 14),
               (std::vector<std::string>{
-                  "PAUSE 10", "PROGRESS 0", "R aa", "R aa",
+                  "PAUSE 10", "PROGRESS 0", "STATUS 10055 0", "R aa", "R aa",
                   "RP fffefdfcfbfaf9f8f7f6f5f4f3f2f1f0efeeedecebeae9e8e7e6e5e4e3e2e1e0"
                   "dfdedddcdbdad9d8d7d6d5d4d3d2d1d0cfcecdcccbcac9c8c7c6c5c4c3c2c1c0"}));
-    EXPECT_EQ(lines[lines.size() - 3], "PROGRESS 100");
+    // Each progress step is followed by its status text; success ends with
+    // the message that has no number.
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 5, lines.end() - 2),
+              (std::vector<std::string>{"PROGRESS 100", "STATUS 10055 100", "STATUS 10057 0"}));
     EXPECT_TRUE(lines[lines.size() - 2].starts_with("DATA fffefd"));
     EXPECT_EQ(lines[lines.size() - 2].size(), 5u + 512u);
     EXPECT_EQ(lines.back(), "RESULT 0");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "PROGRESS 98"), 2);
-    for (const auto& line : lines)
-        EXPECT_FALSE(line.starts_with("STATUS")) << "status texts are not link events";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "STATUS 10055 98"), 2);
+}
+
+TEST_F(LinkTraceToolTest, ReadBlocksWithoutMemoryFileReadsZeros) {
+    const auto lines = Run({"read-blocks", "1", "7"});
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "DATA " + std::string(512, '0'));
 }
 
 TEST_F(LinkTraceToolTest, ReadBlocksFaultHasNoData) {
-    const auto lines = Run({"--fail-read", "3", "read-blocks", "7", "0"});
-    EXPECT_EQ(lines[lines.size() - 2], "RP !");
-    EXPECT_EQ(lines.back(), "RESULT 2");
+    struct Case {
+        std::vector<std::string> args;
+        const char* lastEvent;
+        const char* result;
+    };
+    // The tool opens the unit first: that is call 1 of "unplug-after".
+    for (const Case& c :
+         {Case{{"--fail-read", "3", "read-blocks", "7", "0"}, "RP !", "RESULT 2"},
+          Case{{"--bad-mark", "read-blocks", "7", "0"}, "R 55", "RESULT 3"},
+          Case{{"--bad-data", "read-blocks", "1", "7"}, "STATUS 10055 100", "RESULT 4"},
+          Case{{"--unplug-after", "10", "read-blocks", "1", "7"}, "R !", "RESULT 2"},
+          Case{{"--units", "0", "read-blocks", "1", "7"}, "W !", "RESULT 1"}}) {
+        const auto lines = Run(c.args);
+        ASSERT_GE(lines.size(), 2u) << c.args[0];
+        EXPECT_EQ(lines[lines.size() - 2], c.lastEvent) << c.args[0];
+        EXPECT_EQ(lines.back(), c.result) << c.args[0];
+    }
 }
 
 TEST_F(LinkTraceToolTest, WriteBlocksSendsLowBytesAndReportsTheVerdict) {
@@ -160,12 +182,25 @@ TEST_F(LinkTraceToolTest, WriteBlocksSendsLowBytesAndReportsTheVerdict) {
 
     const auto lines = Run({"write-blocks", "1", "7", file});
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "YIELD"), 32);
+    // A block write reports a step's status before it yields.
+    const auto step = std::find(lines.begin(), lines.end(), "PROGRESS 3");
+    ASSERT_GE(std::distance(step, lines.end()), 3);
+    EXPECT_EQ(std::vector<std::string>(step, step + 3),
+              (std::vector<std::string>{"PROGRESS 3", "STATUS 10051 3", "YIELD"}));
     const auto packet = std::find_if(lines.begin(), lines.end(),
                                      [](const auto& l) { return l.starts_with("WP "); });
     ASSERT_NE(packet, lines.end());
     EXPECT_TRUE(packet->starts_with("WP 2c01"));
     EXPECT_EQ(packet->size(), 3u + 128u);
     EXPECT_EQ(lines.back(), "RESULT 0");
+
+    // A slow unit's verdict: the wait shows just before the answer is read.
+    const auto slow = Run({"--slow-verdict", "5", "write-blocks", "1", "7", file});
+    const auto delay = std::find(slow.begin(), slow.end(), "DELAY 5");
+    ASSERT_NE(delay, slow.end());
+    EXPECT_EQ(*(delay - 1), "PAUSE 10");
+    EXPECT_EQ(*(delay + 1), "R 55");
+    EXPECT_EQ(slow.back(), "RESULT 0");
 
     EXPECT_EQ(Run({"--answer-status", "2", "write-blocks", "1", "7", file}).back(), "RESULT 3");
     EXPECT_EQ(Run({"--fail-write", "11", "write-blocks", "1", "7", file}).back(), "RESULT 4");
@@ -179,8 +214,12 @@ TEST_F(LinkTraceToolTest, UploadSendsTheImageFile) {
     const std::string file = BinaryFile("image.bin", image);
 
     const auto lines = Run({"upload", file});
-    EXPECT_EQ(lines.front(), "PROGRESS 0");
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 9), Bytes("W ", frame));
+    EXPECT_EQ(lines[0], "PROGRESS 0");
+    EXPECT_EQ(lines[1], "STATUS 10022 0");
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 2, lines.begin() + 10), Bytes("W ", frame));
+    // An upload yields between a step's progress and its status.
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 10, lines.begin() + 13),
+              (std::vector<std::string>{"PROGRESS 9", "YIELD", "STATUS 10022 9"}));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "PAUSE 25"), 1);
     EXPECT_EQ(lines.back(), "RESULT 0");
 
@@ -205,6 +244,8 @@ TEST_F(LinkTraceToolTest, BadArgumentsExitWithTwoAndOneLine) {
         {"--version", "300", "close-link"},
         {"--fail-write"},
         {"--fail-read", "x", "close-link"},
+        {"--units", "3", "close-link"},
+        {"--bad-mark=1", "close-link"},
         {"read-blocks", "1"},
         {"read-blocks", "one", "7"},
         {"read-blocks", "1", "256"},

@@ -2,7 +2,11 @@
 #include "link/BlockTransfer.h"
 #include "link/CommandFrame.h"
 #include "link/Crc16.h"
+#include "link/FirmwareUpload.h"
 #include "link/LinkInit.h"
+
+#include <chrono>
+#include <functional>
 
 namespace tunbox {
 namespace {
@@ -92,12 +96,12 @@ TEST_F(SimulatedUnitTest, IgnoresFramesWithABadCrc) {
     EXPECT_FALSE(unit.ReadByte(byte));
 
     UnitIdentity identity;
-    EXPECT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
+    EXPECT_EQ(OpenLink(transport, CmdLink, identity), OpenLinkResult::Ok);
 }
 
 TEST_F(SimulatedUnitTest, ReadOutsideItsMemoryGetsNoAnswer) {
     std::vector<std::uint32_t> data;
-    EXPECT_EQ(ReadBlocks(transport, host, 2, 7, data), ReadResult::StreamFailed);
+    EXPECT_EQ(ReadBlocks(transport, host, 2, 7, data), BlockResult::StreamReadFailed);
     EXPECT_TRUE(data.empty());
 }
 
@@ -106,16 +110,68 @@ TEST_F(SimulatedUnitTest, ReopeningStartsAFreshExchange) {
     // opening the unit again puts it back to listening for commands.
     unit.Faults().failWriteCall = 9;
     const std::vector<std::uint32_t> data(256, 1);
-    ASSERT_EQ(WriteBlocks(transport, host, 1, 7, data), WriteResult::StreamFailed);
+    ASSERT_EQ(WriteBlocks(transport, host, 1, 7, data), BlockResult::StreamWriteFailed);
     ASSERT_TRUE(unit.OpenUnit());
     UnitIdentity identity;
-    EXPECT_EQ(OpenLink(transport, host, CmdLink, identity), OpenLinkResult::Ok);
+    EXPECT_EQ(OpenLink(transport, CmdLink, identity), OpenLinkResult::Ok);
 }
 
 TEST_F(SimulatedUnitTest, ShortPacketReadFails) {
     ASSERT_TRUE(SendFrame(unit, BuildCommandFrame(CmdLink, LinkInitParam, 0)));
     std::uint8_t packet[PacketLength];
     EXPECT_FALSE(unit.ReadPacket(packet)) << "only an 8-byte answer is waiting";
+}
+
+TEST_F(SimulatedUnitTest, SlowVerdictWaitsOnceBeforeTheAnswerToAWrite) {
+    unit.Faults().verdictDelayMs = 1500;
+    unit.SetVerdictWait([this](unsigned ms) { log.push_back("DELAY " + std::to_string(ms)); });
+    std::vector<std::uint32_t> image(74, 0x11);
+    const CommandFrame frame = BuildCommandFrame(CmdFirmware, 105, 0);
+    std::copy(frame.begin(), frame.end(), image.begin());
+
+    struct Case {
+        const char* what;
+        std::function<int()> exchange;
+        const char* pauseBeforeAnswer; // nullptr: the unit answers at once
+    };
+    std::vector<std::uint32_t> data(256, 3);
+    UnitIdentity identity;
+    const Case cases[] = {
+        {"link init", [&] { return int(OpenLink(transport, CmdLink, identity)); }, nullptr},
+        {"block read", [&] { return int(ReadBlocks(transport, host, 1, 7, data)); }, nullptr},
+        {"block write", [&] { return int(WriteBlocks(transport, host, 1, 7, data)); }, "PAUSE 10"},
+        {"upload", [&] { return int(UploadFirmware(transport, host, image, 74)); }, "PAUSE 25"},
+        {"link init after upload", [&] { return int(OpenLink(transport, CmdLink, identity)); },
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        log.clear();
+        EXPECT_EQ(c.exchange(), 0) << c.what;
+        const auto delay = std::find(log.begin(), log.end(), "DELAY 1500");
+        if (c.pauseBeforeAnswer == nullptr) {
+            EXPECT_EQ(delay, log.end()) << c.what;
+            continue;
+        }
+        ASSERT_NE(delay, log.end()) << c.what;
+        EXPECT_EQ(std::count(log.begin(), log.end(), "DELAY 1500"), 1) << c.what;
+        ASSERT_NE(delay, log.begin());
+        EXPECT_EQ(*(delay - 1), c.pauseBeforeAnswer) << c.what;
+        ASSERT_NE(delay + 1, log.end());
+        EXPECT_EQ(*(delay + 1), "R 55") << c.what << ": the first answer byte";
+    }
+    EXPECT_EQ(identity.DeviceVersion, 105);
+}
+
+TEST(SimulatedUnitVerdict, WaitsForRealByDefault) {
+    // The exchange runs off the window's thread; the unit really sleeps there.
+    SimulatedUnit unit(104);
+    unit.Faults().verdictDelayMs = 30;
+    ASSERT_TRUE(unit.OpenUnit());
+    LinkEventLog log;
+    TracingHost host(log);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(WriteBlocks(unit, host, 1, 7, std::vector<std::uint32_t>(256)), BlockResult::Ok);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(30));
 }
 
 } // namespace

@@ -1,14 +1,15 @@
 #include "LinkTraceCommand.h"
 
+#include "TracingHost.h"
+#include "TracingTransport.h"
 #include "link/BlockTransfer.h"
 #include "link/CommandFrame.h"
 #include "link/FirmwareUpload.h"
 #include "link/LinkInit.h"
 #include "link/SimulatedUnit.h"
-#include "link/TracingHost.h"
-#include "link/TracingTransport.h"
 
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <thread>
 
 namespace tunbox {
 namespace {
@@ -86,28 +88,25 @@ Invocation ParseArguments(const std::vector<std::string>& args) {
             throw UsageError(option + " needs a value");
         return args[++i];
     };
-    constexpr auto Unbounded = std::numeric_limits<std::uint32_t>::max();
     for (; i < args.size() && args[i].starts_with("--"); ++i) {
         const std::string& option = args[i];
-        if (option == "--version")
+        if (option == "--version") {
             call.version = static_cast<std::uint8_t>(ParseNumber(value(option), 255, option));
-        else if (option == "--memory")
+        } else if (option == "--memory") {
             call.memoryFile = value(option);
-        else if (option == "--fail-write")
-            call.faults.failWriteCall = ParseNumber(value(option), Unbounded, option);
-        else if (option == "--fail-read")
-            call.faults.failReadCall = ParseNumber(value(option), Unbounded, option);
-        else if (option == "--answer-status")
-            call.faults.answerStatus =
-                static_cast<std::uint8_t>(ParseNumber(value(option), 255, option));
-        else if (option == "--bad-header")
-            call.faults.badHeader = true;
-        else if (option == "--bad-crc")
-            call.faults.badCrc = true;
-        else if (option == "--silent")
-            call.faults.silent = true;
-        else
-            throw UsageError("unknown option " + option);
+        } else {
+            // Every other option is one of the simulated unit's faults.
+            const std::string_view name = std::string_view(option).substr(2);
+            const auto kind = FaultOptionKindOf(name);
+            if (!kind)
+                throw UsageError("unknown option " + option);
+            std::optional<std::string_view> number;
+            if (*kind == FaultOptionKind::Number)
+                number = value(option);
+            const std::string problem = ApplyFaultOption(call.faults, name, number);
+            if (!problem.empty())
+                throw UsageError("--" + problem);
+        }
     }
     call.command.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
     if (call.command.empty())
@@ -138,7 +137,7 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
     if (name == "open-link") {
         UnitIdentity identity;
         const auto result =
-            OpenLink(transport, host, command[1] == "main" ? CmdLink : CmdLinkPages, identity);
+            OpenLink(transport, command[1] == "main" ? CmdLink : CmdLinkPages, identity);
         std::vector<std::string> lines;
         if (result == OpenLinkResult::Ok)
             lines.push_back("IDENTITY version=" + std::to_string(identity.DeviceVersion) +
@@ -148,7 +147,7 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
         return lines;
     }
     if (name == "close-link")
-        return {CloseLink(transport, host) ? "RESULT 1" : "RESULT 0"};
+        return {CloseLink(transport) ? "RESULT 1" : "RESULT 0"};
 
     if (name == "upload") {
         const std::vector<std::uint32_t> image = ReadBinaryFile(command[1]);
@@ -169,7 +168,7 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
     std::vector<std::uint32_t> data;
     const auto result = ReadBlocks(transport, host, count, address, data);
     std::vector<std::string> lines;
-    if (result == ReadResult::Ok) {
+    if (result == BlockResult::Ok) {
         std::vector<std::uint8_t> bytes(data.begin(), data.end());
         lines.push_back("DATA " + HexBytes(bytes));
     }
@@ -182,7 +181,13 @@ std::vector<std::string> RunExchange(const std::vector<std::string>& command, Tr
 int RunLinkTrace(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         Invocation call = ParseArguments(args);
+        LinkEventLog log;
         SimulatedUnit unit(call.version);
+        // A slow verdict is a real wait here too, shown where it happens.
+        unit.SetVerdictWait([&log](unsigned ms) {
+            log.push_back("DELAY " + std::to_string(ms));
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        });
         if (call.memoryFile) {
             const auto memory = ReadValueFile(*call.memoryFile, 255);
             if (memory.size() != SimulatedUnit::MemorySize)
@@ -190,19 +195,18 @@ int RunLinkTrace(const std::vector<std::string>& args, std::ostream& out, std::o
                                  " values, expected " + std::to_string(SimulatedUnit::MemorySize));
             std::copy(memory.begin(), memory.end(), unit.Memory().begin());
         }
-        unit.OpenUnit();
+        // The faults are in place before the unit is opened, so that "units"
+        // and "unplug-after" see the opening as the program's first call.
         unit.Faults() = call.faults;
+        unit.OpenUnit();
 
         // Files are read before the exchange starts, so a bad file never leaves
         // half a trace behind: the trace is printed only once it is complete.
-        LinkEventLog log;
         TracingTransport transport(unit, log);
         TracingHost host(log);
         const std::vector<std::string> tail = RunExchange(call.command, transport, host);
-        for (const std::string& line : log) {
-            if (!line.starts_with("STATUS "))
-                out << line << '\n';
-        }
+        for (const std::string& line : log)
+            out << line << '\n';
         for (const std::string& line : tail)
             out << line << '\n';
         return 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/LinkEventLog.h"
+#include "LinkEventLog.h"
 #include "link/LinkHost.h"
 
 namespace tunbox {

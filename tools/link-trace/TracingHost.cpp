@@ -1,4 +1,4 @@
-#include "link/TracingHost.h"
+#include "TracingHost.h"
 
 #include <string>
 

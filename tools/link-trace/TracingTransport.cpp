@@ -1,4 +1,4 @@
-#include "link/TracingTransport.h"
+#include "TracingTransport.h"
 
 namespace tunbox {
 

@@ -1,4 +1,4 @@
-#include "link/LinkEventLog.h"
+#include "LinkEventLog.h"
 
 namespace tunbox {
 
