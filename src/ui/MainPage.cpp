@@ -76,8 +76,11 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     SoftUpdateGrB->hide();
 
     // Working image of the last file or transfer operation; shown only by F5.
-    TempListB2 = Named(new QListWidget(this), "TempListB2");
+    TempListB2 = Named(new QListView(this), "TempListB2");
     TempListB2->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every line has the same height, so a firmware image of 256 KiB lays out
+    // at once instead of line by line.
+    TempListB2->setUniformItemSizes(true);
     TempListB2->hide();
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setPlainText(QStringLiteral("Memo1"));

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,7 +51,8 @@ class MainPage : public QWidget {
     QLabel* SoftFDateLabel2 = nullptr;
     QLabel* SoftFSizeLabel = nullptr;
     QLabel* SoftFSizeLabel2 = nullptr;
-    QListWidget* TempListB2 = nullptr;
+    // Shows the window's working image (WorkingImage), one value per line.
+    QListView* TempListB2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
 };
 

@@ -2,10 +2,13 @@
 
 #include "app/MessageTable.h"
 #include "link/Transport.h"
+#include "model/MessageText.h"
+#include "model/WorkingImage.h"
 #include "ui/BackupPage.h"
 #include "ui/BottomStrip.h"
 #include "ui/CommandColumn.h"
 #include "ui/Dialogs.h"
+#include "ui/ExchangeRunner.h"
 #include "ui/ExitOnBadData.h"
 #include "ui/LogoPicture.h"
 #include "ui/MainPage.h"
@@ -34,6 +37,13 @@ const QRect StatusArea(0, 544, MainWindow::ClientWidth, MainWindow::ClientHeight
 MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     : QWidget(parent), transport_(services.transport), dialogs_(services.dialogs),
       badDataEnd_(std::make_unique<ExitOnBadData>(services.dialogs, services.transport)) {
+    exchanges_ = std::make_unique<ExchangeRunner>(
+        services.transport, services.dialogs,
+        ExchangeRunner::Display{
+            [this](int percent) { SetProgress(percent); },
+            [this](int id, int percent) { SetStatusText(FormatMessage(Msg(id), {percent})); }},
+        services.pause);
+    image_ = new WorkingImage(this);
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -68,6 +78,7 @@ void MainWindow::BuildAreas() {
     MainPageC->setGeometry(PageArea);
     MainTabSh = new MainPage(MainPageC);
     MainTabSh->setObjectName(QStringLiteral("MainTabSh"));
+    MainTabSh->TempListB2->setModel(image_);
     RegistBackupTabSh = new BackupPage(MainPageC);
     RegistBackupTabSh->setObjectName(QStringLiteral("RegistBackupTabSh"));
     ReleSettingsTabSh = new ReleSettingsPage(MainPageC);
@@ -166,6 +177,9 @@ bool MainWindow::FormKeyDown(const QKeyEvent& event) {
 }
 
 bool MainWindow::FormClose() {
+    // The pipes are never closed under a transfer.
+    if (exchanges_->Running())
+        return false;
     const MessageAnswer answer =
         dialogs_.ShowMessage(Msg(10013), Msg(10012), MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)

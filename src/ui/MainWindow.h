@@ -7,7 +7,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <thread>
 
 class QKeyEvent;
 
@@ -17,6 +20,8 @@ class BackupPage;
 class BottomStrip;
 class CommandColumn;
 class Dialogs;
+class ExchangeRunner;
+class WorkingImage;
 class MainPage;
 class PageControl;
 class ProcessEnd;
@@ -31,6 +36,11 @@ struct WindowServices {
     Dialogs& dialogs;
     QString programDir;
     QDate today = QDate::currentDate();
+    // How an exchange waits the pauses the unit needs, on its worker thread:
+    // really, unless a test has no need to.
+    std::function<void(int ms)> pause = [](int ms) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    };
 };
 
 // The program's one window. The page area on the left holds the page control
@@ -56,6 +66,7 @@ class MainWindow : public QWidget {
     // keyboard focus; returns whether the key was handled.
     bool FormKeyDown(const QKeyEvent& event);
     // Asks whether to leave; on Yes closes the unit's pipes and returns true.
+    // Refused without a question while an exchange with the unit runs.
     bool FormClose();
 
     void SetStatusText(const QString& text);
@@ -66,6 +77,10 @@ class MainWindow : public QWidget {
     const WindowFields& Fields() const { return fields_; }
     Transport& Unit() const { return transport_; }
     Dialogs& UserDialogs() const { return dialogs_; }
+    // Runs every exchange with the unit; see ExchangeRunner.
+    ExchangeRunner& Exchanges() const { return *exchanges_; }
+    // The working image the hidden list TempListB2 shows.
+    WorkingImage& Image() const { return *image_; }
 
     WelcomeArea* Welcome() const { return welcome_; }
     CommandColumn* Commands() const { return commands_; }
@@ -107,6 +122,8 @@ class MainWindow : public QWidget {
     WelcomeArea* welcome_ = nullptr;
     CommandColumn* commands_ = nullptr;
     std::unique_ptr<BottomStrip> bottom_;
+    WorkingImage* image_ = nullptr;
+    std::unique_ptr<ExchangeRunner> exchanges_;
     std::unique_ptr<Workflows> workflows_;
     std::unique_ptr<ProcessEnd> badDataEnd_;
 };

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "ui/BackupFileWorkflow.h"
+#include "ui/BackupWorkflow.h"
 #include "ui/ConnectionWorkflow.h"
+#include "ui/FirmwareWorkflow.h"
+#include "ui/OperatingModeWorkflow.h"
 #include "ui/SettingsWorkflow.h"
+#include "ui/TransferWorkflow.h"
 
 namespace tunbox {
 
@@ -9,11 +14,19 @@ class MainWindow;
 
 // The workflows of the window, made once its controls stand. Each connects the
 // controls it handles in its own constructor, so a new workflow is one more
-// member here and nothing in the window class.
+// member here and nothing in the window class. They call each other through
+// the window's Work().
 struct Workflows {
-    explicit Workflows(MainWindow& window) : connection(window), settings(window) {}
+    explicit Workflows(MainWindow& window)
+        : connection(window), operatingMode(window), transfers(window), backup(window),
+          backupFiles(window), firmware(window), settings(window) {}
 
     ConnectionWorkflow connection;
+    OperatingModeWorkflow operatingMode;
+    TransferWorkflow transfers;
+    BackupWorkflow backup;
+    BackupFileWorkflow backupFiles;
+    FirmwareWorkflow firmware;
     SettingsWorkflow settings;
 };
 

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -250,7 +251,7 @@ TEST_F(MainWindowLayout, MainPageStartsWithItsCaptionsAndHiddenParts) {
     EXPECT_EQ(w.Find<QListWidget>("SoftUpdatesListBox")->selectionMode(),
               QAbstractItemView::SingleSelection);
     EXPECT_EQ(w.Find<QListWidget>("SoftUpdatesListBox")->count(), 0);
-    EXPECT_EQ(w.Find<QListWidget>("TempListB2")->selectionMode(),
+    EXPECT_EQ(w.Find<QListView>("TempListB2")->selectionMode(),
               QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(w.Find<QPlainTextEdit>("Memo1")->toPlainText(), "Memo1");
 }

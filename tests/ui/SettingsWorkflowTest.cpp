@@ -95,8 +95,11 @@ TEST_F(SettingsWorkflowTest, RelePageRulesSeeTheWindowsOperatingMode) {
     w.window->Work().settings.DefaultSettingsButtonClick();
     ASSERT_FALSE(w.Find<QComboBox>("TimePeriod3")->isEnabled());
 
-    w.window->Fields().Unit.DeviceMode = 0;
+    // A unit of version 10_4 with the repeater mode chosen: the mode handler
+    // keeps the repeater page shown.
+    w.window->Fields().Unit = IdentifyUnit(104);
     w.window->MainTabSh->RTR_rb->setChecked(true);
+    ASSERT_EQ(w.window->MainPageC->ActivePage(), w.window->ReleSettingsTabSh);
     w.window->Work().settings.DefaultSettingsButtonClick();
 
     EXPECT_TRUE(w.Find<QComboBox>("TimePeriod3")->isEnabled());

@@ -2,6 +2,7 @@
 
 #include "ui/BackupPage.h"
 #include "ui/MainPage.h"
+#include "model/WorkingImage.h"
 #include "ui/MainWindow.h"
 #include "ui/PageControl.h"
 #include "ui/Workflows.h"
@@ -33,8 +34,7 @@ QWidget* MainPageOf(const MainWindow& window) {
 // The main page with the working list and Memo1 shown, as F5 shows them.
 void ShowWorkingList(MainWindow& window) {
     ShowPage(MainPageOf)(window);
-    window.MainTabSh->TempListB2->addItems(
-        {QStringLiteral("85"), QStringLiteral("85"), QStringLiteral("160")});
+    window.Image().Refill({85, 85, 160});
     window.setFocus();
     window.FormKeyDown(QKeyEvent(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier));
 }

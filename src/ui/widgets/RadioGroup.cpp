@@ -9,6 +9,10 @@ namespace tunbox {
 RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {
     new QVBoxLayout(this);
     connect(&group_, &QButtonGroup::idClicked, this, &RadioGroup::ItemClicked);
+    connect(&group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            emit ItemChosen(id);
+    });
 }
 
 void RadioGroup::SetItems(const QStringList& items) {

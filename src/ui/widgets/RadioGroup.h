@@ -28,6 +28,8 @@ class RadioGroup : public QGroupBox {
   signals:
     // The user picked an item (not emitted for SetItemIndex).
     void ItemClicked(int index);
+    // Item index became the chosen one, by the user or by SetItemIndex.
+    void ItemChosen(int index);
 
   private:
     QButtonGroup group_;

@@ -1,0 +1,176 @@
+#include "ui/BackupWorkflow.h"
+
+#include "app/MessageTable.h"
+#include "ui/BackupPage.h"
+#include "ui/CommandColumn.h"
+#include "ui/MainWindow.h"
+#include "ui/Reports.h"
+#include "ui/Workflows.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+namespace tunbox {
+namespace {
+
+// Items of RPU_RTRRadioGr and the module addresses each mode allows.
+constexpr int RpuMode = 0;
+constexpr int RtrMode = 1;
+constexpr int RpuFirstAddress = 1;
+constexpr int RpuLastAddress = 4;
+constexpr int RtrFirstAddress = 5;
+constexpr int RtrLastAddress = 196;
+
+} // namespace
+
+BackupWorkflow::BackupWorkflow(MainWindow& window) : window_(window) {
+    BackupPage* page = window.RegistBackupTabSh;
+    for (QPushButton* button :
+         {page->RegBackupCreateButton, page->RegBackupRestoreButton, page->RegBackupDeleteButton})
+        connect(button, &QPushButton::clicked, this,
+                [this, button] { RegBackupCreateButtonClick(button); });
+    connect(page->RPU_RTRRadioGr, &RadioGroup::ItemChosen, this, [this] { RPU_RTRRadioGrClick(); });
+    // The editable list hands its keyboard focus to its line edit; leaving
+    // either counts as leaving the field.
+    page->ModuleNumCmB->installEventFilter(this);
+    if (page->ModuleNumCmB->lineEdit())
+        page->ModuleNumCmB->lineEdit()->installEventFilter(this);
+}
+
+void BackupWorkflow::RegBackupCreateButtonClick(QObject* sender) {
+    if (!sender)
+        return;
+    BackupPage* page = window_.RegistBackupTabSh;
+    CommandColumn* commands = window_.Commands();
+    const QString name = sender->objectName();
+    const bool create = name == QLatin1String("RegBackupCreateButton");
+    const bool restore = name == QLatin1String("RegBackupRestoreButton");
+    const bool remove = name == QLatin1String("RegBackupDeleteButton");
+
+    ClearRecord();
+    if (!window_.Fields().DemoMode) {
+        if (create) {
+            commands->WriteButton->setEnabled(false);
+            commands->ReadButton->setEnabled(true);
+            commands->SaveButton->setEnabled(false);
+            commands->LoadButton->setEnabled(false);
+            page->RPU_RTRRadioGr->SetItemIndex(-1);
+            page->RPU_RTRRadioGr->setEnabled(true);
+        } else if (restore) {
+            for (QWidget* widget :
+                 {commands->WriteButton, commands->ReadButton, commands->SaveButton})
+                widget->setEnabled(false);
+            commands->LoadButton->setEnabled(true);
+            for (QWidget* widget : {static_cast<QWidget*>(page->ObjNumEdit),
+                                    static_cast<QWidget*>(page->ModuleNumCmB),
+                                    static_cast<QWidget*>(page->RPU_RTRRadioGr)})
+                widget->setEnabled(false);
+        } else if (remove) {
+            for (QWidget* widget : {commands->WriteButton, commands->ReadButton,
+                                    commands->SaveButton, commands->LoadButton})
+                widget->setEnabled(false);
+            page->ObjNumEdit->setEnabled(false);
+            page->ModuleNumCmB->setEnabled(false);
+            window_.Work().backupFiles.DeleteBackupFile();
+        }
+    } else {
+        if (create) {
+            commands->LoadButton->setEnabled(false);
+            commands->SaveButton->setEnabled(false);
+            page->ObjNumEdit->setEnabled(true);
+            page->ModuleNumCmB->setEnabled(true);
+            page->RPU_RTRRadioGr->SetItemIndex(-1);
+            page->RPU_RTRRadioGr->setEnabled(true);
+        } else if (restore) {
+            commands->LoadButton->setEnabled(true);
+            for (QWidget* widget : {static_cast<QWidget*>(page->ObjNumEdit),
+                                    static_cast<QWidget*>(page->ModuleNumCmB),
+                                    static_cast<QWidget*>(page->RPU_RTRRadioGr)})
+                widget->setEnabled(false);
+        } else if (remove) {
+            page->ObjNumEdit->setEnabled(false);
+            page->ModuleNumCmB->setEnabled(false);
+            window_.Work().backupFiles.DeleteBackupFile();
+        }
+    }
+    ClearRecord();
+}
+
+void BackupWorkflow::RPU_RTRRadioGrClick() {
+    BackupPage* page = window_.RegistBackupTabSh;
+    page->ObjNumEdit->setEnabled(true);
+    page->ModuleNumCmB->setEnabled(true);
+    page->ObjNumEdit->clear();
+    page->ModuleNumCmB->clear();
+    page->ModuleNumCmB->clearEditText();
+    page->ObjNumEdit->setFocus();
+
+    int first = 0;
+    int last = -1;
+    switch (page->RPU_RTRRadioGr->ItemIndex()) {
+    case RpuMode:
+        first = RpuFirstAddress;
+        last = RpuLastAddress;
+        break;
+    case RtrMode:
+        first = RtrFirstAddress;
+        last = RtrLastAddress;
+        break;
+    default:
+        break;
+    }
+    QStringList addresses;
+    for (int address = first; address <= last; ++address)
+        addresses.append(QString::number(address));
+    page->ModuleNumCmB->addItems(addresses);
+    // Filling the list selects nothing: the field stays empty for the user.
+    page->ModuleNumCmB->setCurrentIndex(-1);
+    page->ModuleNumCmB->clearEditText();
+}
+
+void BackupWorkflow::ModuleNumCmBExit() {
+    BackupPage* page = window_.RegistBackupTabSh;
+    const QString text = page->ModuleNumCmB->currentText();
+    if (text.isEmpty())
+        return;
+    bool isNumber = false;
+    int value = text.toInt(&isNumber);
+    if (!isNumber)
+        value = -1;
+    const int mode = page->RPU_RTRRadioGr->ItemIndex();
+    const bool valid = (mode == RpuMode && value >= RpuFirstAddress && value <= RpuLastAddress) ||
+                       (mode == RtrMode && value >= RtrFirstAddress && value <= RtrLastAddress) ||
+                       (mode != RpuMode && mode != RtrMode);
+    if (valid)
+        return;
+    // The box takes the focus from the field; that is no second leaving.
+    const QScopedValueRollback<bool> checking(checkingAddress_, true);
+    ShowErrorBox(window_, Msg(10030));
+    page->ModuleNumCmB->setFocus();
+}
+
+bool BackupWorkflow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !checkingAddress_) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Opening the list or switching to another window is not leaving the field.
+        QComboBox* field = window_.RegistBackupTabSh->ModuleNumCmB;
+        QWidget* now = QApplication::focusWidget();
+        const bool stillInside = now == field || (now && field->isAncestorOf(now));
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !stillInside)
+            ModuleNumCmBExit();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void BackupWorkflow::ClearRecord() {
+    BackupPage* page = window_.RegistBackupTabSh;
+    page->RegFNameLabel2->clear();
+    page->ConfCodeLabel2->clear();
+    page->ObjNumEdit->clear();
+    page->ModuleNumCmB->clear();
+    page->ModuleNumCmB->clearEditText();
+}
+
+} // namespace tunbox

@@ -1,0 +1,86 @@
+#include "support/SimulatedWindow.h"
+
+#include "app/MessageTable.h"
+#include "model/FactoryDefaults.h"
+#include "ui/BottomStrip.h"
+#include "ui/CommandColumn.h"
+#include "ui/PageControl.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QStatusBar>
+#include <QTabBar>
+
+namespace tunbox {
+namespace {
+
+std::vector<std::uint8_t> FactorySettingsBytes() {
+    const auto& defaults = FactoryDefaults();
+    return {defaults.begin(), defaults.end()};
+}
+
+} // namespace
+
+SimulatedWindow::SimulatedWindow(std::uint8_t version) : unit(version, FactorySettingsBytes()) {
+    WindowServices services{transport, dialogs, programDir.path(), QDate(2026, 12, 8)};
+    services.pause = [this](int ms) { pauses.push_back(ms); };
+    window = std::make_unique<MainWindow>(services);
+    QObject::connect(window->Bottom().MainStatusB, &QStatusBar::messageChanged, window.get(),
+                     [this](const QString& text) {
+                         if (!text.isEmpty())
+                             statusTexts_.append(text);
+                     });
+    window->show();
+}
+
+void SimulatedWindow::Click(QAbstractButton* button) {
+    ASSERT_NE(button, nullptr);
+    if (button->isEnabled() && button->isVisible())
+        button->click();
+}
+
+void SimulatedWindow::Click(const char* objectName) {
+    Click(Find<QAbstractButton>(objectName));
+}
+
+void SimulatedWindow::ChooseWorkMode(int item) {
+    QComboBox* box = window->Commands()->OperModeCmB;
+    ASSERT_TRUE(box->isEnabled());
+    box->setCurrentIndex(item);
+    emit box->activated(item);
+}
+
+void SimulatedWindow::ChoosePage(QWidget* page) {
+    PageControl* pages = window->MainPageC;
+    const int index = pages->indexOf(page);
+    ASSERT_TRUE(pages->isVisible() && pages->isEnabled() && pages->isTabVisible(index))
+        << "the tab of " << page->objectName().toStdString() << " cannot be clicked";
+    pages->tabBar()->setCurrentIndex(index);
+}
+
+void SimulatedWindow::Connect() {
+    Click("ConnectButton");
+    ASSERT_TRUE(window->Commands()->DisconnectButton->isEnabled()) << "not connected";
+    ASSERT_EQ(window->StatusText(), Text(10064));
+}
+
+QStringList SimulatedWindow::TakeBoxes() {
+    QStringList texts;
+    const auto& shown = dialogs.Messages();
+    for (std::size_t i = boxesTaken_; i < shown.size(); ++i)
+        texts.append(shown[i].text);
+    boxesTaken_ = shown.size();
+    return texts;
+}
+
+QStringList SimulatedWindow::TakeStatusTexts() {
+    QStringList texts;
+    texts.swap(statusTexts_);
+    return texts;
+}
+
+QString Text(int id) {
+    return Msg(id);
+}
+
+} // namespace tunbox
