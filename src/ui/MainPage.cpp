@@ -86,10 +86,10 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     Memo1->setPlainText(QStringLiteral("Memo1"));
     Memo1->hide();
 
-    // Left: the unit and its mode, then the chosen file's details.
-    // Right: the firmware files and the update command, then the debug pair.
+    // Across the page: the unit, whose type text is long. Below it, on the
+    // left: its mode, then the chosen file's details; on the right: the firmware
+    // files and the update command, then the debug pair.
     auto* left = new QVBoxLayout;
-    left->addWidget(SoftUpdateGrB2);
     left->addWidget(DevOperModeGrB);
     left->addWidget(SoftUpdateGrB);
     left->addStretch();
@@ -115,6 +115,7 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(10);
     layout->addLayout(headers);
+    layout->addWidget(SoftUpdateGrB2);
     layout->addLayout(columns, 1);
 
     RetranslateUi();

@@ -1,8 +1,9 @@
 #include "ScreenshotStates.h"
 
-#include "ui/BackupPage.h"
-#include "ui/MainPage.h"
 #include "model/WorkingImage.h"
+#include "ui/BackupPage.h"
+#include "ui/CommandColumn.h"
+#include "ui/MainPage.h"
 #include "ui/MainWindow.h"
 #include "ui/PageControl.h"
 #include "ui/Workflows.h"
@@ -86,6 +87,47 @@ void AddSettingsPageStates(std::vector<ScreenshotState>& states) {
     }
 }
 
+// The window after the user's clicks with the simulated unit behind it.
+void Connect(MainWindow& window) {
+    window.Commands()->ConnectButton->click();
+}
+
+// Connected, then on the settings page the mode fits, which reads the unit at once.
+void ConnectedSettingsPage(MainWindow& window, bool repeater) {
+    Connect(window);
+    if (repeater)
+        window.MainTabSh->RTR_rb->click();
+    QWidget* page = repeater ? static_cast<QWidget*>(window.ReleSettingsTabSh)
+                             : static_cast<QWidget*>(window.ReleSettingsTabRPU);
+    window.MainPageC->setCurrentWidget(page);
+}
+
+// Connected, and a backup created from the unit: "Создать", "РПУ", "Считать".
+void ConnectedBackupRead(MainWindow& window) {
+    Connect(window);
+    window.MainPageC->setCurrentWidget(window.RegistBackupTabSh);
+    window.RegistBackupTabSh->RegBackupCreateButton->click();
+    window.RegistBackupTabSh->RPU_RTRRadioGr->Item(0)->click();
+    window.Commands()->ReadButton->click();
+}
+
+void DemoWork(MainWindow& window) {
+    window.Commands()->OperModeCmB->setCurrentIndex(CommandColumn::DemoItem);
+    emit window.Commands()->OperModeCmB->activated(CommandColumn::DemoItem);
+}
+
+std::vector<ScreenshotState> WorkflowStates() {
+    return {
+        {QStringLiteral("20-connected-main"), Connect},
+        {QStringLiteral("21-connected-rele-settings-read"),
+         [](MainWindow& w) { ConnectedSettingsPage(w, true); }},
+        {QStringLiteral("22-connected-rpu-settings-read"),
+         [](MainWindow& w) { ConnectedSettingsPage(w, false); }},
+        {QStringLiteral("23-connected-backup-read"), ConnectedBackupRead},
+        {QStringLiteral("24-demo-main"), DemoWork},
+    };
+}
+
 // The welcome area and each page of the page control.
 std::vector<ScreenshotState> WindowStates() {
     return {
@@ -104,6 +146,8 @@ std::vector<ScreenshotState> WindowStates() {
 std::vector<ScreenshotState> ScreenshotStates() {
     std::vector<ScreenshotState> states = WindowStates();
     AddSettingsPageStates(states);
+    for (ScreenshotState& state : WorkflowStates())
+        states.push_back(std::move(state));
     return states;
 }
 

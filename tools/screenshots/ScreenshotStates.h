@@ -9,8 +9,9 @@ namespace tunbox {
 
 class MainWindow;
 
-// One picture: a fresh window is built, prepare brings it into the state, and
-// the window is saved as <name>.png.
+// One picture: a fresh window over a simulated unit of version 10_4 is built,
+// prepare brings it into the state (clicking as a user would where it needs the
+// unit), and the window is saved as <name>.png.
 struct ScreenshotState {
     QString name;
     std::function<void(MainWindow&)> prepare;

@@ -8,6 +8,7 @@
 #include "app/MessageTable.h"
 #include "app/Startup.h"
 #include "link/SimulatedUnit.h"
+#include "model/FactoryDefaults.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 
@@ -32,6 +33,11 @@ const BoxPicture BoxPictures[] = {
     {"90-box-exit-question", 10013, 10012, tunbox::MessageIcon::Question,
      tunbox::MessageButtons::YesNo},
 };
+
+std::vector<std::uint8_t> FactorySettingsBytes() {
+    const auto& defaults = tunbox::FactoryDefaults();
+    return {defaults.begin(), defaults.end()};
+}
 
 } // namespace
 
@@ -66,7 +72,7 @@ int main(int argc, char** argv) {
     // The window makes its folders in the program folder; keep them out of the build.
     QTemporaryDir programDir;
     for (const tunbox::ScreenshotState& state : tunbox::ScreenshotStates()) {
-        tunbox::SimulatedUnit unit(104);
+        tunbox::SimulatedUnit unit(104, FactorySettingsBytes());
         tunbox::ScreenshotDialogs dialogs;
         tunbox::MainWindow window(tunbox::WindowServices{unit, dialogs, programDir.path()});
         window.show();
