@@ -34,8 +34,9 @@ class Transport {
 
     // The system's explanation of why the last OpenUnit could not open the pipes
     // of the single unit it found (for example missing permission); empty when
-    // the pipes opened or no unit was found. The window shows it in a box titled
-    // "Error".
+    // the pipes opened. The window shows it in a box titled "Error". With
+    // DeviceCount 0 it is empty, or says why the backend could not look for
+    // units at all.
     virtual std::string OpenErrorText() const { return {}; }
 };
 

@@ -33,6 +33,14 @@ std::vector<UsbId> DefaultUsbIds() {
     return {UsbId{0x0000, 0x0000}};
 }
 
+bool DefaultUsbIdsArePlaceholders() {
+    for (const UsbId& id : DefaultUsbIds()) {
+        if (id != UsbId{})
+            return false;
+    }
+    return true;
+}
+
 std::optional<std::vector<UsbId>> ParseUsbIds(std::string_view text) {
     std::vector<UsbId> ids;
     while (true) {
@@ -53,12 +61,17 @@ std::optional<std::vector<UsbId>> ParseUsbIds(std::string_view text) {
 }
 
 std::vector<UsbId> UsbIdsFromEnvironment(const char* environmentValue, std::ostream& warnings) {
-    if (environmentValue == nullptr)
-        return DefaultUsbIds();
-    if (auto ids = ParseUsbIds(environmentValue))
-        return *ids;
-    warnings << "tunbox: ignoring TUNBOX_USB_IDS=\"" << environmentValue
-             << "\" (expected vvvv:pppp[,vvvv:pppp...] in hex); using the built-in ids\n";
+    if (environmentValue != nullptr) {
+        if (auto ids = ParseUsbIds(environmentValue))
+            return *ids;
+        warnings << "tunbox: ignoring TUNBOX_USB_IDS=\"" << environmentValue
+                 << "\" (expected vvvv:pppp[,vvvv:pppp...] in hex); using the built-in ids\n";
+    }
+    // Without this line a user with a real unit would only ever see "no unit".
+    if (DefaultUsbIdsArePlaceholders())
+        warnings << "tunbox: the unit's USB ids are not built in; set TUNBOX_USB_IDS to the "
+                    "vendor:product ids lsusb shows for the unit (for example "
+                    "TUNBOX_USB_IDS=1234:5678), see the README\n";
     return DefaultUsbIds();
 }
 

@@ -34,14 +34,26 @@ TEST(UsbIdList, RejectsMalformedLists) {
 
 TEST(UsbIdList, EnvironmentValueReplacesTheTable) {
     std::ostringstream warnings;
-    EXPECT_EQ(UsbIdsFromEnvironment(nullptr, warnings), DefaultUsbIds());
     EXPECT_EQ(UsbIdsFromEnvironment("0403:6001", warnings), (std::vector<UsbId>{{0x0403, 0x6001}}));
     EXPECT_TRUE(warnings.str().empty());
 
     EXPECT_EQ(UsbIdsFromEnvironment("nonsense", warnings), DefaultUsbIds());
     const std::string warning = warnings.str();
-    EXPECT_NE(warning.find("TUNBOX_USB_IDS"), std::string::npos);
-    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1);
+    EXPECT_NE(warning.find("TUNBOX_USB_IDS=\"nonsense\""), std::string::npos);
+    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'),
+              DefaultUsbIdsArePlaceholders() ? 2 : 1);
+}
+
+TEST(UsbIdList, PlaceholderTableTellsHowToSetTheIds) {
+    std::ostringstream warnings;
+    EXPECT_EQ(UsbIdsFromEnvironment(nullptr, warnings), DefaultUsbIds());
+    const std::string text = warnings.str();
+    if (DefaultUsbIdsArePlaceholders()) {
+        EXPECT_NE(text.find("set TUNBOX_USB_IDS"), std::string::npos) << text;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
+    } else {
+        EXPECT_TRUE(text.empty()) << text;
+    }
 }
 
 TEST(LibusbTransportWithoutUnit, FindsNothingAndFailsEveryTransfer) {
@@ -90,7 +102,7 @@ TEST(TransportChoice, UsbOtherwise) {
     for (const Case& c : {Case{nullptr, false}, Case{"", true}, Case{"abc", true},
                           Case{"256", true}, Case{"-1", true}, Case{"104x", true}}) {
         std::ostringstream warnings;
-        auto transport = CreateTransport(c.simulated, nullptr, warnings);
+        auto transport = CreateTransport(c.simulated, "0403:6001", warnings);
         EXPECT_NE(dynamic_cast<LibusbTransport*>(transport.get()), nullptr);
         EXPECT_EQ(!warnings.str().empty(), c.warns) << (c.simulated ? c.simulated : "unset");
         if (c.warns) {
