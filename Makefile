@@ -4,6 +4,8 @@
 # binaries of the preset they built.
 PRESET ?= default
 JOBS ?= $(shell nproc)
+# Firmware version (and fault options) of the unit make run-simulated simulates.
+VERSION ?= 104
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 # The build tool runs make itself; keep its output to the build lines.
 MAKEFLAGS += --no-print-directory
@@ -22,6 +24,10 @@ build: deps
 
 run: build
 	$(BUILD_DIR)/bin/tunbox-rpu-klt
+
+# The program against a unit simulated in memory, for trying it without hardware.
+run-simulated: build
+	TUNBOX_SIMULATED_UNIT=$(VERSION) $(BUILD_DIR)/bin/tunbox-rpu-klt
 
 test: build
 	@ctest --preset $(PRESET)
