@@ -1,5 +1,7 @@
 #include "files/BackupFileName.h"
 
+#include "files/DecimalNumber.h"
+
 namespace tunbox {
 namespace {
 
@@ -37,7 +39,34 @@ QString TakeUntil(const QString& name, qsizetype from, QStringView stops) {
     return name.mid(from, end - from);
 }
 
+struct AddressRange {
+    int first;
+    int last;
+};
+
+AddressRange RangeOf(BackupMode mode) {
+    return mode == BackupMode::Rpu ? AddressRange{1, 4} : AddressRange{5, 196};
+}
+
 } // namespace
+
+QStringList ModuleAddressList(BackupMode mode) {
+    QStringList list;
+    if (mode == BackupMode::None)
+        return list;
+    const AddressRange range = RangeOf(mode);
+    for (int a = range.first; a <= range.last; ++a)
+        list.append(QString::number(a));
+    return list;
+}
+
+bool ModuleAddressAllowed(BackupMode mode, const QString& text) {
+    if (text.isEmpty() || mode == BackupMode::None)
+        return true;
+    const int value = ParseDecimalLine(text).value_or(-1);
+    const AddressRange range = RangeOf(mode);
+    return value >= range.first && value <= range.last;
+}
 
 QString DateTag(const QDate& date) {
     return u'_' + date.toString(QStringLiteral("ddMMyy")) + u'_';

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace tunbox {
 
@@ -20,6 +21,15 @@ enum class BackupMode {
     Rpu = 0, // "РПУ": module addresses 1..4
     Rtr = 1, // "РТР": module addresses 5..196
 };
+
+// The module address list of mode: "1".."4" for Rpu, "5".."196" for Rtr, none
+// for None.
+QStringList ModuleAddressList(BackupMode mode);
+
+// Whether a module address typed for mode is allowed when the field is left: an
+// empty text (nothing to check), any text while no mode is chosen, else an integer
+// within the mode's range (text that is no integer counts as -1).
+bool ModuleAddressAllowed(BackupMode mode, const QString& text);
 
 // "_" + ddmmyy + "_" of date: 31 January 2027 gives "_310127_". Built from the
 // digits directly, so whatever the user's date format the tag is safe in a name.
@@ -56,6 +66,8 @@ struct BackupNameParts {
     QString moduleAddress;              // empty without a prefix
     QString objectNumber;               // empty without "object_"
     QString confCode;                   // empty without "_conf_"
+
+    bool operator==(const BackupNameParts&) const = default;
 };
 
 // Reads a file name (without folder) back, matching the name pieces ignoring

@@ -2,8 +2,20 @@
 
 namespace tunbox {
 
+namespace {
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+} // namespace
+
 std::optional<qint32> ParseDecimalLine(QStringView text) {
-    const QStringView t = text.trimmed();
+    QStringView t = text;
+    while (!t.isEmpty() && IsBlank(t.front()))
+        t = t.sliced(1);
+    while (!t.isEmpty() && IsBlank(t.back()))
+        t.chop(1);
     qsizetype i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) {

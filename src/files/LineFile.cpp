@@ -53,11 +53,16 @@ FileOutcome WriteLines(const QString& path, const QStringList& lines, const Save
     if (!file->open(QIODevice::WriteOnly))
         return {FileStatus::OpenFailed, file->errorString()};
     const QByteArray data = JoinLines(lines);
-    if (file->write(data) != data.size()) {
-        const QString reason = file->errorString();
-        file->cancelWriting();
-        file->commit(); // after cancelWriting this only discards the temporary file
-        return {FileStatus::WriteFailed, reason};
+    // A device may take part of the bytes; what it refuses fails the save.
+    for (qsizetype done = 0; done < data.size();) {
+        const qint64 n = file->write(data.constData() + done, data.size() - done);
+        if (n <= 0) {
+            const QString reason = file->errorString();
+            file->cancelWriting();
+            file->commit(); // after cancelWriting this only discards the temporary file
+            return {FileStatus::WriteFailed, reason};
+        }
+        done += n;
     }
     if (!file->commit())
         return {FileStatus::WriteFailed, file->errorString()};
