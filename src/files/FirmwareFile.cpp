@@ -49,7 +49,7 @@ FirmwareRead ReadFirmwareFile(const QString& path, FirmwareFamily family) {
     }
 
     // One byte more than the size tells a file that grew meanwhile.
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size) + 1);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size) + 1);
     const qint64 got = file.read(reinterpret_cast<char*>(bytes.data()), size + 1);
     if (got != size) {
         read.result = FirmwareReadResult::Unreadable;
@@ -75,7 +75,8 @@ FirmwareRead ReadFirmwareFile(const QString& path, FirmwareFamily family) {
         read.details.typeTextId = RelayModuleTypeTextId;
     read.details.versionText = FormatFirmwareVersion(bytes[3], family);
 
-    read.image.assign(bytes.begin(), bytes.begin() + size);
+    bytes.pop_back();
+    read.image = std::move(bytes);
     return read;
 }
 

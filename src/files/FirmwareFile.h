@@ -46,9 +46,11 @@ struct FirmwareDetails {
 
 struct FirmwareRead {
     FirmwareReadResult result = FirmwareReadResult::Ok;
-    QString reason;                   // Unreadable: the system's reason
-    FirmwareDetails details;          // name, size, date from WrongType on; all of it when Ok
-    std::vector<std::uint32_t> image; // Ok: one value per file byte, in order
+    QString reason;          // Unreadable: the system's reason
+    FirmwareDetails details; // name, size, date from WrongType on; all of it when Ok
+    // Ok: the file's bytes in order, the working image the upload sends (one
+    // value per byte); empty otherwise.
+    std::vector<std::uint8_t> image;
 };
 
 // Checks and reads one firmware file for the family of the checked mode button.
