@@ -16,6 +16,12 @@ namespace tunbox::test {
 // A temporary folder per test, with small helpers to lay files into it.
 class TempFolderTest : public ::testing::Test {
   protected:
+    // Others may pass through the folder, so permission tests reach its files.
+    TempFolderTest() {
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther);
+    }
+
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
     QString Put(const QString& name, const QByteArray& bytes) const {
@@ -39,10 +45,31 @@ class TempFolderTest : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
-// Permission bits do not stop the super-user; tests that rely on them skip then.
-inline bool PermissionsApply() {
-    return geteuid() != 0;
-}
+// Permission bits do not stop the super-user, so a test of what they refuse runs
+// its steps inside this guard: under the super-user the effective user becomes
+// "nobody" until the guard ends; Active() is false when that cannot be done.
+class ScopedUnprivileged {
+  public:
+    ScopedUnprivileged() {
+        if (geteuid() != 0)
+            return;
+        switched_ = seteuid(NobodyUid) == 0;
+        active_ = switched_;
+    }
+    ~ScopedUnprivileged() {
+        if (switched_ && seteuid(0) != 0)
+            ADD_FAILURE() << "could not return to the super-user";
+    }
+    ScopedUnprivileged(const ScopedUnprivileged&) = delete;
+    ScopedUnprivileged& operator=(const ScopedUnprivileged&) = delete;
+
+    bool Active() const { return active_; }
+
+  private:
+    static constexpr uid_t NobodyUid = 65534;
+    bool switched_ = false;
+    bool active_ = true;
+};
 
 // n lines of decimal text joined with ending.
 inline QByteArray NumberLines(const QList<int>& values, const QByteArray& ending = "\r\n") {

@@ -99,16 +99,25 @@ TEST_F(LineFileTest, SaveThatCannotCreateItsFileGivesTheSystemsReason) {
 }
 
 TEST_F(LineFileTest, SaveIntoReadOnlyFolderKeepsTheFormerFile) {
-    if (!test::PermissionsApply())
-        GTEST_SKIP() << "the super-user writes into read-only folders";
     QDir().mkpath(Path("ro"));
     const QString path = Put("ro/a.cfg", "old\r\n");
-    QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::ExeOwner);
-    const FileOutcome outcome = WriteLines(path, {"1"});
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                    QFile::WriteOther);
+    QFile::setPermissions(Path("ro"),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    FileOutcome outcome;
+    {
+        test::ScopedUnprivileged unprivileged;
+        if (!unprivileged.Active())
+            GTEST_SKIP() << "cannot leave the super-user";
+        outcome = WriteLines(path, {"1"});
+    }
     QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_NE(outcome.status, FileStatus::Ok);
+    // The file itself is writable; only the folder refuses the save's new file.
+    EXPECT_EQ(outcome.status, FileStatus::OpenFailed);
     EXPECT_FALSE(outcome.reason.isEmpty());
     EXPECT_EQ(Bytes(path), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(Path("ro")).entryList(QDir::Files | QDir::Hidden), QStringList{"a.cfg"});
 }
 
 TEST_F(LineFileTest, UnreadableFilesGiveTheSystemsReason) {
@@ -122,10 +131,11 @@ TEST_F(LineFileTest, UnreadableFilesGiveTheSystemsReason) {
 }
 
 TEST_F(LineFileTest, FileWithoutReadPermissionIsRefused) {
-    if (!test::PermissionsApply())
-        GTEST_SKIP() << "the super-user reads any file";
     const QString path = Put("locked.cfg", "1\r\n");
     QFile::setPermissions(path, QFile::WriteOwner);
+    test::ScopedUnprivileged unprivileged;
+    if (!unprivileged.Active())
+        GTEST_SKIP() << "cannot leave the super-user";
     const LinesRead read = ReadLines(path);
     EXPECT_EQ(read.outcome.status, FileStatus::OpenFailed);
     EXPECT_FALSE(read.outcome.reason.isEmpty());
