@@ -23,11 +23,11 @@ void Check(const QStringList& lines, tunbox::SettingsPage page) {
     case SettingsFileResult::Ok: {
         NoReportExpected end;
         if (page == tunbox::SettingsPage::Rele) {
-            tunbox::RtrPageState state;
+            tunbox::PageState state = tunbox::ReleInitialState();
             if (tunbox::UnpackReleImage(state, data.image, {}, end) != tunbox::UnpackResult::Ok)
                 std::abort();
         } else {
-            tunbox::RpuPageState state;
+            tunbox::PageState state = tunbox::RpuInitialState();
             if (tunbox::UnpackRpuImage(state, data.image, end) != tunbox::UnpackResult::Ok)
                 std::abort();
         }

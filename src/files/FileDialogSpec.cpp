@@ -13,22 +13,17 @@ constexpr int BackupLoadTitleId = 10032; // "Открытие файла рег�
 constexpr int BackupDeleteTitleId = 10026; // "Удаление файла регистрации"
 constexpr int BackupFilterId = 10027;      // "Файлы регистрации (*.rrg)|*.rrg"
 
+FileDialogSpec Dialog(int titleId, int filterId, const char* suffix, const char* folder,
+                      const QString& name) {
+    return {titleId, filterId, 1, QLatin1String(suffix), QLatin1String(folder), name};
+}
+
 FileDialogSpec SettingsDialog(int titleId, const QString& name) {
-    return {titleId,
-            SettingsFilterId,
-            1,
-            QLatin1String(SettingsFileSuffix),
-            QLatin1String(SettingsFolderName),
-            name};
+    return Dialog(titleId, SettingsFilterId, SettingsFileSuffix, SettingsFolderName, name);
 }
 
 FileDialogSpec BackupDialog(int titleId, const QString& name) {
-    return {titleId,
-            BackupFilterId,
-            1,
-            QLatin1String(BackupFileSuffix),
-            QLatin1String(BackupFolderName),
-            name};
+    return Dialog(titleId, BackupFilterId, BackupFileSuffix, BackupFolderName, name);
 }
 
 } // namespace

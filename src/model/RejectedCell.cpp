@@ -20,14 +20,14 @@ class FirstReport : public ProcessEnd {
 } // namespace
 
 std::optional<RejectedCell> FirstRejectedReleCell(std::span<const quint32> block) {
-    RtrPageState scratch;
+    PageState scratch = ReleInitialState();
     FirstReport report;
     UnpackReleImage(scratch, block, UnitContext{}, report);
     return report.cell;
 }
 
 std::optional<RejectedCell> FirstRejectedRpuCell(std::span<const quint32> block) {
-    RpuPageState scratch;
+    PageState scratch = RpuInitialState();
     FirstReport report;
     UnpackRpuImage(scratch, block, report);
     return report.cell;
