@@ -96,6 +96,15 @@ BackupNameCheck CheckBackupName(BackupMode mode, const QString& moduleAddress,
         return BackupNameCheck::BadConfCode;
     const QString name = SuggestedBackupName(mode, moduleAddress, dateTag, objectNumber, confCode) +
                          u'.' + QLatin1String(BackupFileSuffix);
+    if (mode != BackupMode::None) {
+        // A module address ending in "object" makes the name's first "object_"
+        // start inside the address; reading the name back is the sure test.
+        const BackupNameParts back = ParseBackupFileName(name);
+        if (back.moduleAddress != moduleAddress)
+            return BackupNameCheck::BadModuleAddress;
+        if (back.objectNumber != objectNumber)
+            return BackupNameCheck::BadObjectNumber;
+    }
     if (name.toUtf8().size() > MaxFileNameBytes)
         return BackupNameCheck::NameTooLong;
     return BackupNameCheck::Ok;

@@ -47,15 +47,16 @@ enum class BackupNameCheck {
     Ok = 0,
     MissingField = 10039,     // module address or object number empty
     BadObjectNumber = 10095,  // holds "_", "/", "\" or a control character
-    BadModuleAddress = 10096, // the same in the module address
+    BadModuleAddress = 10096, // the same in the module address, or it ends in "object"
     BadConfCode = 10097,      // the same in the configuration code
     NameTooLong = 10098,      // the name with ".rrg" exceeds 255 bytes
 };
 
 // Checks a save's fields before its dialog opens, in this order: both fields
 // given; then, when a mode is chosen (only then do they go into the name), the
-// object number, the module address; then the configuration code and the length
-// of the whole name. Ok guarantees ParseBackupFileName gives the fields back.
+// object number, the module address, the configuration code, that the name reads
+// back as these fields, and the length of the whole name. Ok guarantees that
+// ParseBackupFileName gives the mode, module address and object number back.
 BackupNameCheck CheckBackupName(BackupMode mode, const QString& moduleAddress,
                                 const QString& dateTag, const QString& objectNumber,
                                 const QString& confCode);

@@ -39,7 +39,7 @@ FirmwareRead ReadFirmwareFile(const QString& path, FirmwareFamily family) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         read.result = FirmwareReadResult::Unreadable;
-        read.reason = file.errorString();
+        read.file = {FileStatus::OpenFailed, file.errorString()};
         return read;
     }
     const qint64 size = file.size();
@@ -53,7 +53,7 @@ FirmwareRead ReadFirmwareFile(const QString& path, FirmwareFamily family) {
     const qint64 got = file.read(reinterpret_cast<char*>(bytes.data()), size + 1);
     if (got != size) {
         read.result = FirmwareReadResult::Unreadable;
-        read.reason = file.errorString();
+        read.file = {FileStatus::ReadFailed, file.errorString()};
         return read;
     }
     if (size < MinFirmwareFileSize || bytes[0] != FrameStart || bytes[1] != FrameStart ||

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileOutcome.h"
 #include "files/FirmwareCatalogue.h"
 
 #include <QDateTime>
@@ -28,9 +29,14 @@ bool FirmwareSizeFits(qint64 size);
 // 100, "v div 100" "_" "v mod 10" from 100 on (123 gives "1_3"); empty for None.
 QString FormatFirmwareVersion(unsigned v, FirmwareFamily family);
 
+// Catalogue ids of the refusals: BadFormat goes to the status line, then to a box
+// titled 10013; WrongType to such a box, then to the status line.
+inline constexpr int FirmwareBadFormatId = 10017; // "Неверный формат файла - запись не доступна!"
+inline constexpr int FirmwareWrongTypeId = 10018; // "Несовпадение типа прибора - ..."
+
 enum class FirmwareReadResult {
     Ok = 0,
-    Unreadable = 1, // could not be opened or read: see reason
+    Unreadable = 1, // could not be opened or read: see file (FileErrorText shows it)
     BadFormat = 2,  // message 10017: not 0x55 0x55, or a size the upload cannot send whole
     WrongType = 3,  // message 10018: byte 2 is not 0x12; the name, size and date are known
 };
@@ -46,7 +52,7 @@ struct FirmwareDetails {
 
 struct FirmwareRead {
     FirmwareReadResult result = FirmwareReadResult::Ok;
-    QString reason;          // Unreadable: the system's reason
+    FileOutcome file;        // Unreadable: OpenFailed or ReadFailed with the system's reason
     FirmwareDetails details; // name, size, date from WrongType on; all of it when Ok
     // Ok: the file's bytes in order, the working image the upload sends (one
     // value per byte); empty otherwise.

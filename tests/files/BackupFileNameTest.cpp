@@ -81,6 +81,10 @@ TEST(CheckBackupName, RefusesFieldsThatCannotBeReadBackFromTheName) {
         {BackupMode::Rtr, u"../5", u"12", u"77", BackupNameCheck::BadModuleAddress},
         {BackupMode::Rtr, u"5\n", u"12", u"77", BackupNameCheck::BadModuleAddress},
         {BackupMode::Rtr, u"5", u"12", u"7/7", BackupNameCheck::BadConfCode},
+        // "object" + "_" would start the object number inside the address.
+        {BackupMode::Rpu, u"object", u"7", u"5", BackupNameCheck::BadModuleAddress},
+        {BackupMode::Rtr, u"5Object", u"7", u"5", BackupNameCheck::BadModuleAddress},
+        {BackupMode::Rtr, u"objects", u"object", u"5", BackupNameCheck::Ok},
         // Without a mode the fields are not part of the name.
         {BackupMode::None, u"1_5", u"a/b", u"77", BackupNameCheck::Ok},
     };

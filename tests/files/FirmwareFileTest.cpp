@@ -123,7 +123,8 @@ TEST_F(FirmwareFileTest, UnreadableFileGivesTheSystemsReason) {
     for (const QString& path : {Path("gone.bin"), Path("klt-rpu_11_0.bin")}) {
         const FirmwareRead read = ReadFirmwareFile(path, FirmwareFamily::Receiver);
         EXPECT_EQ(read.result, FirmwareReadResult::Unreadable) << path.toStdString();
-        EXPECT_FALSE(read.reason.isEmpty()) << path.toStdString();
+        EXPECT_EQ(read.file.status, FileStatus::OpenFailed) << path.toStdString();
+        EXPECT_FALSE(read.file.reason.isEmpty()) << path.toStdString();
         EXPECT_TRUE(read.image.empty());
     }
 }
@@ -136,7 +137,7 @@ TEST_F(FirmwareFileTest, FileWithoutReadPermissionIsUnreadable) {
         GTEST_SKIP() << "cannot leave the super-user";
     const FirmwareRead read = ReadFirmwareFile(path, FirmwareFamily::Receiver);
     EXPECT_EQ(read.result, FirmwareReadResult::Unreadable);
-    EXPECT_FALSE(read.reason.isEmpty());
+    EXPECT_FALSE(read.file.reason.isEmpty());
 }
 
 } // namespace
