@@ -45,3 +45,23 @@ format-check: deps
 
 clean:
 	rm -rf build build-*
+
+# Benchmarks in an optimised build of their own; fuzzing with clang under ASan and
+# UBSan in another, each target running FUZZ_SECONDS (make fuzz FUZZ_SECONDS=600).
+BENCH_DIR := build-bench
+FUZZ_DIR := build-fuzz
+FUZZ_SECONDS ?= 30
+
+.PHONY: bench fuzz
+
+bench: deps
+	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH_DIR) --target tunbox-bench --parallel $(JOBS)
+	$(BENCH_DIR)/bin/tunbox-bench
+
+fuzz: deps
+	@fuzz/install-deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUNBOX_SANITIZE=ON -DTUNBOX_FUZZ=ON -DTUNBOX_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) --target tunbox-fuzz --parallel $(JOBS)
+	@fuzz/run $(FUZZ_DIR) $(FUZZ_SECONDS)

@@ -7,9 +7,9 @@ namespace tunbox {
 // Language code of the program's own texts: they are Russian and need no module.
 inline constexpr char BuiltInLanguage[] = "RU";
 
-// Ids of the program's own (Russian) message texts: 10001 .. 10087, without gaps.
+// Ids of the program's own (Russian) message texts: 10001 .. 10100, without gaps.
 inline constexpr int FirstBuiltInMessageId = 10001;
-inline constexpr int LastBuiltInMessageId = 10087;
+inline constexpr int LastBuiltInMessageId = 10100;
 
 // The program's own Russian text of message id, exactly as the program shows it;
 // empty when the program defines no text for id. These texts are used whenever the

@@ -1,0 +1,41 @@
+#include "files/FileMessages.h"
+
+namespace tunbox {
+
+QString FileErrorText(const MessageLookup& lookup, const QString& file,
+                      const FileOutcome& outcome) {
+    switch (outcome.status) {
+    case FileStatus::Ok:
+        break;
+    case FileStatus::OpenFailed:
+    case FileStatus::ReadFailed:
+        return FormatMessage(lookup(FileReadErrorId), {file, outcome.reason});
+    case FileStatus::WriteFailed:
+        return FormatMessage(lookup(FileWriteErrorId), {file, outcome.reason});
+    case FileStatus::RemoveFailed:
+        return FormatMessage(lookup(FileRemoveErrorId), {file, outcome.reason});
+    case FileStatus::TooLarge:
+        return FormatMessage(lookup(FileTooLargeId), {file});
+    }
+    return {};
+}
+
+QString SettingsFileErrorText(const MessageLookup& lookup, const QString& file,
+                              const SettingsFileData& data) {
+    switch (data.result) {
+    case SettingsFileResult::Ok:
+        break;
+    case SettingsFileResult::Unreadable:
+        return FileErrorText(lookup, file, data.file);
+    case SettingsFileResult::TooFewLines:
+        return FormatMessage(lookup(SettingsTooShortId), {file});
+    case SettingsFileResult::NotANumber:
+        return FormatMessage(lookup(SettingsNotNumberId), {file, data.line});
+    case SettingsFileResult::BadValue:
+        return FormatMessage(lookup(SettingsBadValueId),
+                             {file, data.cell.byte, static_cast<qint32>(data.cell.value)});
+    }
+    return {};
+}
+
+} // namespace tunbox
