@@ -9,7 +9,7 @@ VERSION ?= 104
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 # The build tool runs make itself; keep its output to the build lines.
 MAKEFLAGS += --no-print-directory
-FORMATTED := $(shell find src tests tools -name '*.cpp' -o -name '*.h' 2>/dev/null)
+FORMATTED := $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
 .PHONY: all deps build run run-simulated test screenshots format format-check clean
 

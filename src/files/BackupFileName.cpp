@@ -100,7 +100,10 @@ BackupNameCheck CheckBackupName(BackupMode mode, const QString& moduleAddress,
         // A module address ending in "object" makes the name's first "object_"
         // start inside the address; reading the name back is the sure test.
         const BackupNameParts back = ParseBackupFileName(name);
-        if (back.moduleAddress != moduleAddress)
+        const bool addressMisleads =
+            moduleAddress.endsWith(QLatin1String("object"), Qt::CaseInsensitive);
+        if (back.moduleAddress != moduleAddress ||
+            (addressMisleads && back.objectNumber != objectNumber))
             return BackupNameCheck::BadModuleAddress;
         if (back.objectNumber != objectNumber)
             return BackupNameCheck::BadObjectNumber;
