@@ -1,23 +1,44 @@
 #pragma once
 
+#include <QString>
+
 namespace tunbox {
 
 class MainWindow;
 
-// The firmware files of the chosen operating mode and the update of the unit's
-// firmware from them.
+// The firmware files of the chosen operating mode on the main page, a file's
+// details, and the update of the unit's firmware from one of them: chosen by
+// the user, or offered right after connecting when a newer file is there.
 class FirmwareWorkflow {
   public:
     explicit FirmwareWorkflow(MainWindow& window);
 
-    // Refills the firmware list for CatalogueMode; true when its update
-    // candidate is newer than the unit's firmware of the same kind.
+    // Refills SoftUpdatesListBox for the checked mode button (which sets
+    // CatalogueMode) and disables WriteSWButton; true, with the candidate's
+    // name in NewFirmwareFile, when the newest file is newer firmware of the
+    // unit's kind.
     bool ScanFirmwareFolder();
+    // Checks one firmware file, shows its details and makes its bytes the
+    // working image; false after reporting why not (the image is untouched).
+    bool ReadFirmwareFile(const QString& path);
+
+    // A click in the list: reads the selected file, if any.
+    void SoftUpdatesListBoxClick();
+    // "Обновить ПО устройства": uploads the file last read.
+    void WriteSWButtonClick();
+    // Uploads the working image and reports the unit's verdict; on success the
+    // link is broken and the unit connected again, showing its new firmware.
+    void WriteFirmwareFile();
     // The update the main page offers after connecting, once the user agreed.
     // False when it failed and the window went back to not connected.
     bool UpdateOffered();
 
   private:
+    // Enables or disables the list, the mode group and its buttons, and the
+    // page control, which a file read or an upload must not be disturbed by.
+    void SetChoiceEnabled(bool enabled);
+    QString PathOf(const QString& fileName) const;
+
     MainWindow& window_;
 };
 

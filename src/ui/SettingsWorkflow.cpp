@@ -15,7 +15,7 @@ SettingsWorkflow::SettingsWorkflow(MainWindow& window) : window_(window) {
 
 void SettingsWorkflow::DefaultSettingsButtonClick() {
     QWidget* active = window_.MainPageC->ActivePage();
-    if (auto* page = qobject_cast<SettingsPage*>(active))
+    if (auto* page = qobject_cast<OutputSettingsPage*>(active))
         page->ApplyFactoryDefaults();
     window_.SetStatusText(Msg(10014));
 }

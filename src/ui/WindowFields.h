@@ -24,6 +24,8 @@ struct WindowFields {
     // Firmware family of the operating mode chosen on the main page, numbered
     // like DeviceMode: 0 receiver/repeater firmware, 1 relay-module firmware.
     int CatalogueMode = 0;
+    // Bytes of the firmware file last read: what an upload sends of the working image.
+    unsigned FirmwareSize = 0;
     unsigned OutputCount = 0;
     unsigned ReleImageLength = 0;
     unsigned SettingsImageLength = 0;

@@ -22,7 +22,7 @@ namespace {
 
 constexpr std::size_t SettingsAt = 7 * 256;
 
-std::array<quint32, 256> Packed(const SettingsPage* page) {
+std::array<quint32, 256> Packed(const OutputSettingsPage* page) {
     std::array<quint32, 256> block{};
     page->Pack(block);
     return block;

@@ -45,7 +45,7 @@ const SettingsPageDesign kDesign = {
 
 } // namespace
 
-ReleSettingsPage::ReleSettingsPage(QWidget* parent) : SettingsPage(kDesign, parent) {}
+ReleSettingsPage::ReleSettingsPage(QWidget* parent) : OutputSettingsPage(kDesign, parent) {}
 
 void ReleSettingsPage::ReleWorkMode1Click(QObject* sender) {
     if (!sender)

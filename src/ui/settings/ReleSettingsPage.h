@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/settings/SettingsPage.h"
+#include "ui/settings/OutputSettingsPage.h"
 
 namespace tunbox {
 
 // Content of the page "Режимы реле и выхода ОК" (ReleSettingsTabSh): the outputs
 // of repeater and relay-module units, one inner tab per output (inner page
 // control `ReleOKPageC`). It packs bytes 0..44 of the settings block (ReleImage).
-class ReleSettingsPage final : public SettingsPage {
+class ReleSettingsPage final : public OutputSettingsPage {
     Q_OBJECT
   public:
     explicit ReleSettingsPage(QWidget* parent = nullptr);

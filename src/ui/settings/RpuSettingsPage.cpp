@@ -46,7 +46,7 @@ const SettingsPageDesign kDesign = {
 
 } // namespace
 
-RpuSettingsPage::RpuSettingsPage(QWidget* parent) : SettingsPage(kDesign, parent) {}
+RpuSettingsPage::RpuSettingsPage(QWidget* parent) : OutputSettingsPage(kDesign, parent) {}
 
 void RpuSettingsPage::RadioButton_ReleWorkModeRPUClick(QObject* sender) {
     if (!sender)

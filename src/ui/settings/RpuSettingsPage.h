@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/settings/SettingsPage.h"
+#include "ui/settings/OutputSettingsPage.h"
 
 namespace tunbox {
 
@@ -8,7 +8,7 @@ namespace tunbox {
 // (ReleSettingsTabRPU): the outputs of the receiver in autonomous work, one inner
 // tab per output (inner page control `ReleOKPageCRPU`). It packs bytes 49..95 of
 // the settings block (RpuImage). Its mode rules read nothing outside the page.
-class RpuSettingsPage final : public SettingsPage {
+class RpuSettingsPage final : public OutputSettingsPage {
     Q_OBJECT
   public:
     explicit RpuSettingsPage(QWidget* parent = nullptr);

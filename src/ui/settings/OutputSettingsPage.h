@@ -28,7 +28,7 @@ struct SettingsPageDesign {
 // An output settings page: one inner tab per output, built from the page's
 // design. The widgets show the page model; every click or choice of the user
 // goes to the model, and the widgets refresh from it after every change.
-class SettingsPage : public QWidget {
+class OutputSettingsPage : public QWidget {
     Q_OBJECT
   public:
     SettingsPageModel& Model() { return *model_; }
@@ -58,7 +58,7 @@ class SettingsPage : public QWidget {
     const OutputControls& Output(int output) const;
 
   protected:
-    SettingsPage(const SettingsPageDesign& design, QWidget* parent);
+    OutputSettingsPage(const SettingsPageDesign& design, QWidget* parent);
 
     // The user clicked mode entry mode (0..6) of output, other than the one
     // selected; the page runs its own handler for it.

@@ -1,4 +1,4 @@
-#include "ui/settings/SettingsPage.h"
+#include "ui/settings/OutputSettingsPage.h"
 
 #include "app/MessageTable.h"
 #include "ui/settings/ControlProjection.h"
@@ -13,7 +13,7 @@
 
 namespace tunbox {
 
-SettingsPage::SettingsPage(const SettingsPageDesign& design, QWidget* parent)
+OutputSettingsPage::OutputSettingsPage(const SettingsPageDesign& design, QWidget* parent)
     : QWidget(parent), design_(design), model_(new SettingsPageModel(design.rules, this)),
       lookup_([](int id) { return Msg(id); }) {
     auto* layout = new QVBoxLayout(this);
@@ -31,20 +31,20 @@ SettingsPage::SettingsPage(const SettingsPageDesign& design, QWidget* parent)
     RetranslateUi();
 }
 
-void SettingsPage::SetContextSource(std::function<UnitContext()> source) {
+void OutputSettingsPage::SetContextSource(std::function<UnitContext()> source) {
     model_->SetContextSource(std::move(source));
 }
 
-void SettingsPage::SetMessageLookup(MessageLookup lookup) {
+void OutputSettingsPage::SetMessageLookup(MessageLookup lookup) {
     lookup_ = std::move(lookup);
     RefreshTexts();
 }
 
-void SettingsPage::RefreshTexts() {
+void OutputSettingsPage::RefreshTexts() {
     Refresh(true);
 }
 
-void SettingsPage::RetranslateUi() {
+void OutputSettingsPage::RetranslateUi() {
     for (OutputControls& controls : outputs_) {
         RetranslateOutputTab(controls, design_.tab);
         tabs_->setTabText(controls.output - 1, OutputTitle(controls.output));
@@ -53,23 +53,23 @@ void SettingsPage::RetranslateUi() {
     RefreshTexts();
 }
 
-UnpackResult SettingsPage::Unpack(std::span<const quint32> block, ProcessEnd& end) {
+UnpackResult OutputSettingsPage::Unpack(std::span<const quint32> block, ProcessEnd& end) {
     return model_->Unpack(block, end);
 }
 
-bool SettingsPage::Pack(std::span<quint32> block) const {
+bool OutputSettingsPage::Pack(std::span<quint32> block) const {
     return model_->Pack(block);
 }
 
-void SettingsPage::ApplyFactoryDefaults() {
+void OutputSettingsPage::ApplyFactoryDefaults() {
     model_->ApplyFactoryDefaults();
 }
 
-const OutputControls& SettingsPage::Output(int output) const {
+const OutputControls& OutputSettingsPage::Output(int output) const {
     return outputs_.at(static_cast<size_t>(output - 1));
 }
 
-void SettingsPage::changeEvent(QEvent* event) {
+void OutputSettingsPage::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         RetranslateUi();
@@ -79,7 +79,7 @@ void SettingsPage::changeEvent(QEvent* event) {
 
 // Every control of one output sends the user's act to the model; when the model
 // refuses it, the widget shows the model's value again.
-void SettingsPage::ConnectOutput(int output) {
+void OutputSettingsPage::ConnectOutput(int output) {
     const OutputControls& controls = outputs_[static_cast<size_t>(output - 1)];
     const auto refresh = [this] { Refresh(); };
     // A click on the entry already selected is no change of mode and keeps the
@@ -112,7 +112,7 @@ void SettingsPage::ConnectOutput(int output) {
     }
 }
 
-void SettingsPage::Refresh(bool refillLists) {
+void OutputSettingsPage::Refresh(bool refillLists) {
     for (OutputControls& controls : outputs_)
         ShowOutput(controls, model_->State().Output(controls.output), lookup_, refillLists);
 }
