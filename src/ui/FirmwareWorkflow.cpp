@@ -60,7 +60,7 @@ QString FirmwareWorkflow::PathOf(const QString& fileName) const {
     return FirmwareFolder(window_.Fields().ProgramDir) + QLatin1Char('/') + fileName;
 }
 
-bool FirmwareWorkflow::ScanFirmwareFolder() {
+bool FirmwareWorkflow::ScanFirmwareFolder(bool report) {
     MainPage* page = window_.MainTabSh;
     WindowFields& fields = window_.Fields();
     const FirmwareFamily family = FirmwareFamilyFor(ModeButtonsOf(*page));
@@ -78,7 +78,8 @@ bool FirmwareWorkflow::ScanFirmwareFolder() {
         return true;
     case FirmwareScanResult::VersionUnreadable:
         // The candidate's name gives no version to compare: nothing is offered.
-        ShowErrorBox(window_, FormatMessage(Msg(FirmwareVersionErrorId), {scan.candidate}));
+        if (report)
+            ShowErrorBox(window_, FormatMessage(Msg(FirmwareVersionErrorId), {scan.candidate}));
         return false;
     case FirmwareScanResult::NoUpdate:
         break;

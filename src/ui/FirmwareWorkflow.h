@@ -16,8 +16,10 @@ class FirmwareWorkflow {
     // Refills SoftUpdatesListBox for the checked mode button (which sets
     // CatalogueMode) and disables WriteSWButton; true, with the candidate's
     // name in NewFirmwareFile, when the newest file is newer firmware of the
-    // unit's kind.
-    bool ScanFirmwareFolder();
+    // unit's kind. A candidate whose name gives no version is reported when
+    // report is set: only the scan whose answer is used tells the user, so one
+    // page entry does not show the same box once per scan.
+    bool ScanFirmwareFolder(bool report = true);
     // Checks one firmware file, shows its details and makes its bytes the
     // working image; false after reporting why not (the image is untouched).
     bool ReadFirmwareFile(const QString& path);

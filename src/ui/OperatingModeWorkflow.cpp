@@ -58,7 +58,8 @@ void OperatingModeWorkflow::DevOperModeGrB_rbClick() {
         ShowTabs(false, false, false);
         ShowNoticeBox(window_, Msg(10025));
     }
-    window_.Work().firmware.ScanFirmwareFolder();
+    // Only the list matters here, not whether it offers an update.
+    window_.Work().firmware.ScanFirmwareFolder(/*report=*/false);
 }
 
 void OperatingModeWorkflow::UncheckAll() {

@@ -1,5 +1,6 @@
 #include "ScreenshotStates.h"
 
+#include "link/CommandFrame.h"
 #include "model/WorkingImage.h"
 #include "ui/BackupPage.h"
 #include "ui/CommandColumn.h"
@@ -9,6 +10,9 @@
 #include "ui/Workflows.h"
 #include "ui/settings/SettingsPages.h"
 
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QTabWidget>
 
 #include <QKeyEvent>
@@ -111,6 +115,29 @@ void ConnectedBackupRead(MainWindow& window) {
     window.Commands()->ReadButton->click();
 }
 
+// Connected, and a firmware file of the mode chosen from the list: its details
+// show and the update can start. The file is made up for the picture: a valid
+// opening frame of version 10_4 and filler.
+void ConnectedFirmwareDetails(MainWindow& window) {
+    const QString folder = window.Fields().ProgramDir + QStringLiteral("/base");
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/klt-rpu_10_4.bin"));
+    if (file.open(QIODevice::WriteOnly)) {
+        const CommandFrame frame = BuildCommandFrame(CmdFirmware, 104, 0);
+        QByteArray bytes(10 + 64 * 512, '\x5A');
+        for (std::size_t i = 0; i < frame.size(); ++i)
+            bytes[static_cast<qsizetype>(i)] = static_cast<char>(frame[i]);
+        file.write(bytes);
+    }
+    file.close();
+    Connect(window);
+    QListWidget* list = window.MainTabSh->SoftUpdatesListBox;
+    if (list->count() > 0) {
+        list->setCurrentRow(0);
+        emit list->itemClicked(list->item(0));
+    }
+}
+
 void DemoWork(MainWindow& window) {
     window.Commands()->OperModeCmB->setCurrentIndex(CommandColumn::DemoItem);
     emit window.Commands()->OperModeCmB->activated(CommandColumn::DemoItem);
@@ -125,6 +152,7 @@ std::vector<ScreenshotState> WorkflowStates() {
          [](MainWindow& w) { ConnectedSettingsPage(w, false); }},
         {QStringLiteral("23-connected-backup-read"), ConnectedBackupRead},
         {QStringLiteral("24-demo-main"), DemoWork},
+        {QStringLiteral("25-connected-firmware-details"), ConnectedFirmwareDetails},
     };
 }
 

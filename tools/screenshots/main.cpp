@@ -32,6 +32,8 @@ struct BoxPicture {
 const BoxPicture BoxPictures[] = {
     {"90-box-exit-question", 10013, 10012, tunbox::MessageIcon::Question,
      tunbox::MessageButtons::YesNo},
+    {"91-box-update-question", 10013, 10062, tunbox::MessageIcon::Question,
+     tunbox::MessageButtons::YesNo},
 };
 
 std::vector<std::uint8_t> FactorySettingsBytes() {

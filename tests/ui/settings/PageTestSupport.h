@@ -1,6 +1,8 @@
 #pragma once
 
 // Helpers for driving the settings pages as a user does.
+#include "support/QtPrinting.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -21,10 +23,6 @@
 #include <string>
 #include <vector>
 
-// Readable failure messages for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tunbox::pagetest {
 

@@ -1,6 +1,7 @@
 #include "support/SimulatedWindow.h"
 
 #include "app/MessageTable.h"
+#include "link/CommandFrame.h"
 #include "model/FactoryDefaults.h"
 #include "ui/BottomStrip.h"
 #include "ui/CommandColumn.h"
@@ -8,6 +9,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QTabBar>
 
@@ -30,7 +34,26 @@ SimulatedWindow::SimulatedWindow(std::uint8_t version) : unit(version, FactorySe
                          if (!text.isEmpty())
                              statusTexts_.append(text);
                      });
+    QObject::connect(window->Bottom().MainProgressB, &QProgressBar::valueChanged, window.get(),
+                     [this](int value) { progress.push_back(value); });
     window->show();
+}
+
+QString SimulatedWindow::PutFirmwareFile(const QString& name, std::uint8_t version,
+                                         std::size_t size, std::uint8_t type, std::uint8_t second) {
+    QDir(programDir.path()).mkpath(QStringLiteral("base"));
+    const QString path = programDir.filePath(QStringLiteral("base/") + name);
+    QByteArray bytes(static_cast<qsizetype>(size), '\0');
+    // The opening frame carries its CRC, as the unit checks it.
+    CommandFrame head = BuildCommandFrame(type, version, 0);
+    head[1] = second;
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[static_cast<qsizetype>(i)] =
+            static_cast<char>(i < head.size() ? head[i] : (i * 37) % 256);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
 }
 
 void SimulatedWindow::Click(QAbstractButton* button) {

@@ -2,6 +2,7 @@
 
 #include "link/SimulatedUnit.h"
 #include "support/FaultingTransport.h"
+#include "support/QtPrinting.h"
 #include "support/RecordingDialogs.h"
 #include "ui/MainWindow.h"
 
@@ -52,11 +53,19 @@ struct SimulatedWindow {
     // Every status text the window showed so far, in order, and forgets them.
     QStringList TakeStatusTexts();
 
+    // Writes a synthetic firmware file into the program's firmware folder "base":
+    // 0x55 0x55, type byte, version byte, then filler up to size bytes. Returns
+    // its path.
+    QString PutFirmwareFile(const QString& name, std::uint8_t version, std::size_t size = 74,
+                            std::uint8_t type = 0x12, std::uint8_t second = 0x55);
+
     QTemporaryDir programDir;
     SimulatedUnit unit;
     FaultingTransport transport{unit};
     RecordingDialogs dialogs;
     std::vector<int> pauses;
+    // Every position the progress bar took, in order.
+    std::vector<int> progress;
     std::unique_ptr<MainWindow> window;
 
   private:
