@@ -1,0 +1,208 @@
+// Exchanges with the simulated unit through the window's exchange runner, with
+// the real pauses the unit needs. Each reports its wall time beside the sum of
+// the pauses the protocol mandates for it (goal: a ratio of at most 1.03 for
+// block transfers, 1.05 for an upload) and the longest gap between two turns of
+// the window's event loop meanwhile (goal: at most 20 ms). Refilling the working
+// image with a 256 KiB firmware image must take well under 50 ms.
+#include "link/BlockTransfer.h"
+#include "link/CommandFrame.h"
+#include "link/FirmwareUpload.h"
+#include "link/LinkInit.h"
+#include "link/SimulatedUnit.h"
+#include "model/WorkingImage.h"
+#include "ui/Dialogs.h"
+#include "ui/ExchangeRunner.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QListView>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace tunbox {
+namespace {
+
+class NoDialogs final : public Dialogs {
+  public:
+    MessageAnswer ShowMessage(const QString&, const QString&, MessageIcon,
+                              MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    QString GetOpenFileName(const FileDialogRequest&) override { return {}; }
+    QString GetSaveFileName(const FileDialogRequest&) override { return {}; }
+    void SetHourglass(bool) override {}
+    bool OpenUrl(const QUrl&) override { return false; }
+};
+
+// A window with a status line and a progress bar the reports go to, and a
+// runner whose pauses really wait and are summed.
+struct Bench {
+    Bench() : unit(104) {
+        unit.OpenUnit();
+        window.resize(400, 100);
+        status.setParent(&window);
+        progress.setParent(&window);
+        window.show();
+    }
+
+    // Runs exchange once; adds its figures to the benchmark's counters.
+    template <typename Exchange> void RunOnce(benchmark::State& state, Exchange&& exchange) {
+        mandatedMs = 0;
+        qint64 lastTurn = 0;
+        qint64 longestGap = 0;
+        QElapsedTimer clock;
+        // A turn of the loop every millisecond at most, so measuring does not
+        // take the processor from the exchange's worker.
+        QTimer turns;
+        turns.setTimerType(Qt::PreciseTimer);
+        turns.setInterval(1);
+        QObject::connect(&turns, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            longestGap = std::max(longestGap, now - lastTurn);
+            lastTurn = now;
+        });
+        clock.start();
+        turns.start();
+        const auto started = std::chrono::steady_clock::now();
+        runner.Run(exchange);
+        const double wallMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
+                .count();
+        longestGap = std::max(longestGap, clock.nsecsElapsed() - lastTurn);
+        turns.stop();
+        state.SetIterationTime(wallMs / 1000.0);
+        wallSum += wallMs;
+        mandatedSum += mandatedMs;
+        worstGapMs = std::max(worstGapMs, longestGap / 1e6);
+        ++runs;
+    }
+
+    void Report(benchmark::State& state) const {
+        state.counters["wall_ms"] = wallSum / runs;
+        state.counters["mandated_ms"] = mandatedSum / runs;
+        if (mandatedSum > 0)
+            state.counters["ratio"] = wallSum / mandatedSum;
+        state.counters["longest_gap_ms"] = worstGapMs;
+    }
+
+    SimulatedUnit unit;
+    NoDialogs dialogs;
+    QWidget window;
+    QStatusBar status;
+    QProgressBar progress;
+    double mandatedMs = 0;
+    double wallSum = 0;
+    double mandatedSum = 0;
+    double worstGapMs = 0;
+    int runs = 0;
+    ExchangeRunner runner{unit, dialogs,
+                          ExchangeRunner::Display{
+                              [this](int percent) { progress.setValue(percent); },
+                              [this](int id, int percent) {
+                                  status.showMessage(QStringLiteral("%1 %2").arg(id).arg(percent));
+                              }},
+                          [this](int ms) {
+                              mandatedMs += ms;
+                              std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+                          }};
+};
+
+void BM_LinkInitialisation(benchmark::State& state) {
+    Bench bench;
+    for (auto _ : state) {
+        bench.RunOnce(state, [](Transport& t, LinkHost&) {
+            UnitIdentity identity;
+            return OpenLink(t, CmdLink, identity);
+        });
+    }
+    bench.Report(state);
+}
+BENCHMARK(BM_LinkInitialisation)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_WriteBlocks(benchmark::State& state) {
+    const auto count = static_cast<std::uint8_t>(state.range(0));
+    Bench bench;
+    const std::vector<std::uint32_t> data(count * BlockLength, 0x5A);
+    for (auto _ : state) {
+        bench.RunOnce(state, [&](Transport& t, LinkHost& h) {
+            return WriteBlocks(t, h, count, count == 1 ? SettingsBlockAddress : 0, data);
+        });
+    }
+    bench.Report(state);
+}
+BENCHMARK(BM_WriteBlocks)
+    ->Arg(1)
+    ->Arg(7)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+void BM_ReadBlocks(benchmark::State& state) {
+    const auto count = static_cast<std::uint8_t>(state.range(0));
+    Bench bench;
+    std::vector<std::uint32_t> data(count * BlockLength, 0);
+    for (auto _ : state) {
+        bench.RunOnce(state, [&](Transport& t, LinkHost& h) {
+            return ReadBlocks(t, h, count, count == 1 ? SettingsBlockAddress : 0, data);
+        });
+    }
+    bench.Report(state);
+}
+BENCHMARK(BM_ReadBlocks)
+    ->Arg(1)
+    ->Arg(7)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+// A 65,546-byte image (10 + 64 x 1024) with a valid opening frame.
+std::vector<std::uint32_t> UploadImage() {
+    std::vector<std::uint32_t> image(10 + 64 * 1024, 0xA5);
+    const CommandFrame frame = BuildCommandFrame(CmdFirmware, 105, 0);
+    std::copy(frame.begin(), frame.end(), image.begin());
+    return image;
+}
+
+void BM_UploadFirmware(benchmark::State& state) {
+    Bench bench;
+    const std::vector<std::uint32_t> image = UploadImage();
+    for (auto _ : state) {
+        bench.RunOnce(state, [&](Transport& t, LinkHost& h) {
+            return UploadFirmware(t, h, image, image.size());
+        });
+    }
+    bench.Report(state);
+}
+BENCHMARK(BM_UploadFirmware)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The working image refilled with a 256 KiB firmware image while TempListB2
+// views it, as a firmware file read leaves it.
+void BM_RefillWorkingImage(benchmark::State& state) {
+    WorkingImage image;
+    QListView view;
+    view.setUniformItemSizes(true);
+    view.setModel(&image);
+    view.hide();
+    std::vector<quint32> values(262144);
+    for (std::size_t k = 0; k < values.size(); ++k)
+        values[k] = static_cast<quint32>(k % 256);
+    for (auto _ : state) {
+        image.Refill(values);
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
+}
+BENCHMARK(BM_RefillWorkingImage)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tunbox
