@@ -116,6 +116,16 @@ TEST(ConnectionWorkflow, NoUnitOrTwoUnitsWarnAndStayNotConnected) {
     }
 }
 
+TEST(ConnectionWorkflow, PipesThatCannotBeOpenedShowTheSystemsReasonTitledError) {
+    SimulatedWindow w;
+    w.transport.openError = "Permission denied";
+    w.Click("ConnectButton");
+    ASSERT_FALSE(w.dialogs.Messages().empty());
+    EXPECT_EQ(w.dialogs.Messages()[0].caption, "Error");
+    EXPECT_EQ(w.dialogs.Messages()[0].text, "Permission denied");
+    EXPECT_EQ(w.dialogs.Messages()[0].icon, MessageIcon::Error);
+}
+
 TEST(ConnectionWorkflow, EveryExchangeShowsTheHourglassAndTheLinkBreaksBeforeEachEntry) {
     SimulatedWindow w;
     w.Connect();

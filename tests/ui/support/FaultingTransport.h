@@ -3,6 +3,7 @@
 #include "link/Transport.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tunbox {
 
@@ -33,7 +34,12 @@ class FaultingTransport final : public Transport {
     void FlushWritePipe() override { unit_.FlushWritePipe(); }
     void FlushReadPipe() override { unit_.FlushReadPipe(); }
     unsigned DeviceCount() const override { return unit_.DeviceCount(); }
-    std::string OpenErrorText() const override { return unit_.OpenErrorText(); }
+    std::string OpenErrorText() const override {
+        return openError.empty() ? unit_.OpenErrorText() : openError;
+    }
+
+    // What the system would say when the unit's pipes could not be opened.
+    std::string openError;
 
   private:
     bool Write() { return ++writes_ != failWrite_; }
