@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QLabel>
 
 namespace tunbox {
 namespace {
@@ -73,9 +74,9 @@ void LanguageWorkflow::ChangeLanguage() {
                                           MessageButtons::Ok);
         return;
     }
-    // Which message the status line shows, while the catalogue still has the
-    // language it is written in.
-    const int statusId = CatalogueIdOf(window_.StatusText());
+    // Which messages the status line and the labels filled at run time show,
+    // while the catalogue still has the language they are written in.
+    const CatalogueTexts shown = ShownMessages();
     if (!SelectResourceLocale(builtIn, {}, {}))
         return;
 
@@ -86,16 +87,32 @@ void LanguageWorkflow::ChangeLanguage() {
     QDir::setCurrent(window_.Fields().ProgramDir);
     SettingsFile::WriteLanguage(code);
     LoadMessageTable();
-    ShowNewLanguage(statusId);
+    ShowNewLanguage(shown);
 }
 
-void LanguageWorkflow::ShowNewLanguage(int statusId) {
+LanguageWorkflow::CatalogueTexts LanguageWorkflow::ShownMessages() const {
+    CatalogueTexts shown;
+    shown.statusId = CatalogueIdOf(window_.StatusText());
+    for (QLabel* label : window_.findChildren<QLabel*>()) {
+        if (const int id = CatalogueIdOf(label->text()))
+            shown.labels.emplace_back(label, id);
+    }
+    return shown;
+}
+
+void LanguageWorkflow::ShowNewLanguage(const CatalogueTexts& shown) {
     // The language change that swapping the translators posted reaches every
     // open window now, after the catalogue was reloaded, so the time lists of
     // the settings pages are refilled from the new catalogue.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    if (statusId != 0)
-        window_.SetStatusText(Msg(statusId));
+    // Texts the workflows took from the catalogue are no window captions: each
+    // is shown again in the new language.
+    for (const auto& [label, id] : shown.labels) {
+        if (label)
+            label->setText(Msg(id));
+    }
+    if (shown.statusId != 0)
+        window_.SetStatusText(Msg(shown.statusId));
 }
 
 } // namespace tunbox

@@ -2,7 +2,12 @@
 
 #include "app/LanguageState.h"
 
+#include <QLabel>
+#include <QPointer>
 #include <QString>
+
+#include <utility>
+#include <vector>
 
 namespace tunbox {
 
@@ -31,10 +36,18 @@ class LanguageWorkflow {
                               ResourceOptions moduleOptions);
 
   private:
+    // The catalogue messages the window shows: the status line's (0 when it
+    // shows none) and those of the labels filled at run time.
+    struct CatalogueTexts {
+        int statusId = 0;
+        std::vector<std::pair<QPointer<QLabel>, int>> labels;
+    };
+
     void ChangeLanguage();
-    // Shows the window in the language now active, and the status text again
-    // in it when it is a message of the catalogue.
-    void ShowNewLanguage(int statusId);
+    CatalogueTexts ShownMessages() const;
+    // Shows the window in the language now active, and the messages it showed
+    // again in that language.
+    void ShowNewLanguage(const CatalogueTexts& shown);
 
     MainWindow& window_;
 };
