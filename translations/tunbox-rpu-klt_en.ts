@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Язык:</source>
-        <translation>Language:</translation>
+        <translation>Lang.:</translation>
     </message>
     <message>
         <source>Язык</source>

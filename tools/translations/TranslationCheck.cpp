@@ -52,9 +52,11 @@ QStringList CatalogueProblems(const TsFile& catalogue, const OwnText& own, int f
             problems.append(where + QStringLiteral(" is not in the translation"));
             continue;
         }
-        if (!message->Finished())
+        if (!message->Finished()) {
             problems.append(where + QStringLiteral(" has no finished translation"));
-        else if (message->note != ownText)
+            continue;
+        }
+        if (message->note != ownText)
             problems.append(where + QStringLiteral(" changed since it was translated from ") +
                             Quoted(message->note));
         if (Placeholders(message->translation) != Placeholders(ownText))
