@@ -438,5 +438,70 @@
             <extracomment>TunBox-RPU-ZELK</extracomment>
             <translation>TunBox-RPU-ZELK</translation>
         </message>
+        <message>
+            <source>10088</source>
+            <extracomment>Не удалось прочитать файл %s: %s</extracomment>
+            <translation>Could not read the file %s: %s</translation>
+        </message>
+        <message>
+            <source>10089</source>
+            <extracomment>Не удалось записать файл %s: %s</extracomment>
+            <translation>Could not write the file %s: %s</translation>
+        </message>
+        <message>
+            <source>10090</source>
+            <extracomment>Не удалось удалить файл %s: %s</extracomment>
+            <translation>Could not delete the file %s: %s</translation>
+        </message>
+        <message>
+            <source>10091</source>
+            <extracomment>Файл %s слишком большой и не может быть прочитан!</extracomment>
+            <translation>The file %s is too large to be read!</translation>
+        </message>
+        <message>
+            <source>10092</source>
+            <extracomment>Файл %s не является файлом настроек реле: в нём меньше 96 строк!</extracomment>
+            <translation>The file %s is not a relay settings file: it has fewer than 96 lines!</translation>
+        </message>
+        <message>
+            <source>10093</source>
+            <extracomment>Файл %s не является файлом настроек реле: строка %d не является целым числом!</extracomment>
+            <translation>The file %s is not a relay settings file: line %d is not an integer!</translation>
+        </message>
+        <message>
+            <source>10094</source>
+            <extracomment>Недопустимое значение в файле настроек %s (Байт №%d=%d)! Файл не загружен.</extracomment>
+            <translation>Invalid value in the settings file %s (Byte No. %d=%d)! The file was not loaded.</translation>
+        </message>
+        <message>
+            <source>10095</source>
+            <extracomment>Номер объекта не может содержать символы &quot;_&quot;, &quot;/&quot;, &quot;\&quot; и управляющие символы: он входит в имя файла!</extracomment>
+            <translation>The object number cannot contain the characters &quot;_&quot;, &quot;/&quot;, &quot;\&quot; or control characters: it is part of the file name!</translation>
+        </message>
+        <message>
+            <source>10096</source>
+            <extracomment>Адрес прибора в системе не может содержать символы &quot;_&quot;, &quot;/&quot;, &quot;\&quot; и управляющие символы и оканчиваться на &quot;object&quot;: он входит в имя файла!</extracomment>
+            <translation>The unit address in the system cannot contain the characters &quot;_&quot;, &quot;/&quot;, &quot;\&quot; or control characters, nor end in &quot;object&quot;: it is part of the file name!</translation>
+        </message>
+        <message>
+            <source>10097</source>
+            <extracomment>Код конфигурации не может содержать символы &quot;_&quot;, &quot;/&quot;, &quot;\&quot; и управляющие символы: он входит в имя файла!</extracomment>
+            <translation>The configuration code cannot contain the characters &quot;_&quot;, &quot;/&quot;, &quot;\&quot; or control characters: it is part of the file name!</translation>
+        </message>
+        <message>
+            <source>10098</source>
+            <extracomment>Имя файла резервной копии слишком длинное! Сократите номер объекта.</extracomment>
+            <translation>The backup file name is too long! Shorten the object number.</translation>
+        </message>
+        <message>
+            <source>10099</source>
+            <extracomment>Не удалось определить версию ПО по имени файла %s!</extracomment>
+            <translation>Could not find the firmware version in the file name %s!</translation>
+        </message>
+        <message>
+            <source>10100</source>
+            <extracomment>Данные резервной копии повреждены: нужно 1792 числа от 0 до 255! Запись в прибор не выполнена.</extracomment>
+            <translation>The backup data are damaged: 1792 numbers from 0 to 255 are needed! Nothing was written to the unit.</translation>
+        </message>
     </context>
 </TS>

@@ -218,8 +218,8 @@ TEST_F(LanguageStateTest, ANewModuleReplacesThePreviousOne) {
 // Qt's own texts (file dialogs, standard buttons) follow the language from the
 // Qt translations installed with Qt, the program's own Russian included.
 TEST_F(LanguageStateTest, QtsOwnTextsFollowTheLanguage) {
-    const QString qtRussian = QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                              QStringLiteral("/qtbase_ru.qm");
+    const QString qtRussian =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm");
     if (!QFileInfo::exists(qtRussian))
         GTEST_SKIP() << "Qt's translations are not installed: " << qtRussian.toStdString();
     const auto open = [] { return QCoreApplication::translate("QFileDialog", "&Open"); };

@@ -74,9 +74,9 @@ class Renderer {
         for (const BoxPicture& picture : BoxPictures) {
             if (!Wanted(QString::fromLatin1(picture.name)))
                 continue;
-            const auto box = tunbox::MakeMessageBox(nullptr, tunbox::Msg(picture.caption),
-                                                    tunbox::Msg(picture.text), picture.icon,
-                                                    picture.buttons);
+            const auto box =
+                tunbox::MakeMessageBox(nullptr, tunbox::Msg(picture.caption),
+                                       tunbox::Msg(picture.text), picture.icon, picture.buttons);
             Save(*box, out, QString::fromLatin1(picture.name));
         }
         if (Wanted(QString::fromLatin1(LanguageDialogPicture))) {
@@ -140,8 +140,8 @@ int main(int argc, char** argv) {
     // user's choice is never touched.
     QTemporaryDir store;
     tunbox::ProgramPaths paths;
-    paths.executable = QDir(QCoreApplication::applicationDirPath())
-                           .filePath(QStringLiteral("tunbox-rpu-klt"));
+    paths.executable =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tunbox-rpu-klt"));
     paths.languageStore = store.filePath(QStringLiteral("languages.conf"));
     tunbox::SetProgramPaths(paths);
 
