@@ -1,4 +1,8 @@
 #include "ui/LanguageDialog.h"
+#include "ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <QTest>
 
@@ -61,6 +65,32 @@ TEST(LanguageDialog, ADoubleClickConfirmsTheLine) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.ChosenIndex(), 0);
+}
+
+// The desktop's dialogs run the real dialog modally and hand back the line confirmed.
+TEST(LanguageDialog, TheDesktopsDialogsAnswerWithTheConfirmedLine) {
+    QWidget owner;
+    owner.show();
+    QtDialogs dialogs(&owner);
+    const auto answer = [&owner](bool confirm) {
+        QTimer::singleShot(0, [&owner, confirm] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* dialog = qobject_cast<LanguageDialog*>(modal);
+            if (!dialog) {
+                ADD_FAILURE() << "no language dialog";
+                if (modal)
+                    modal->close(); // the test goes on instead of waiting forever
+                return;
+            }
+            EXPECT_EQ(dialog->parentWidget(), &owner) << "centred on the window";
+            dialog->List->setCurrentRow(0);
+            (confirm ? dialog->OkButton : dialog->CancelButton)->click();
+        });
+    };
+    answer(true);
+    EXPECT_EQ(dialogs.ChooseLanguage(ThreeLanguages(2)), std::optional<int>(0));
+    answer(false);
+    EXPECT_EQ(dialogs.ChooseLanguage(ThreeLanguages(2)), std::nullopt);
 }
 
 } // namespace
