@@ -1,14 +1,11 @@
 #include "ui/LanguageWorkflow.h"
 
-#include "app/AvailableLanguages.h"
 #include "app/BuiltInMessages.h"
 #include "app/GuardedApplication.h"
 #include "app/MessageTable.h"
 #include "app/MessageTableLoader.h"
-#include "app/ProgramPaths.h"
 #include "app/SettingsFile.h"
 #include "ui/BottomStrip.h"
-#include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 
 #include <QCoreApplication>
@@ -33,6 +30,14 @@ int CatalogueIdOf(const QString& text) {
 
 } // namespace
 
+LanguageDialogRequest DialogRequest(const LanguageChoice& choice) {
+    LanguageDialogRequest request;
+    for (const LanguageItem& item : choice.items)
+        request.items.append(item.text);
+    request.selected = choice.selected;
+    return request;
+}
+
 LanguageWorkflow::LanguageWorkflow(MainWindow& window) : window_(window) {
     BottomStrip& bottom = window.Bottom();
     QObject::connect(bottom.btn_ChangeLang, &QPushButton::clicked, &window,
@@ -52,11 +57,7 @@ bool LanguageWorkflow::SelectResourceLocale(const QString& builtInExtension,
                                             ResourceOptions /*dialogOptions*/,
                                             ResourceOptions moduleOptions) {
     const LanguageChoice choice = LanguageChoices(builtInExtension);
-    LanguageDialogRequest request;
-    for (const LanguageItem& item : choice.items)
-        request.items.append(item.text);
-    request.selected = choice.selected;
-    const std::optional<int> chosen = window_.UserDialogs().ChooseLanguage(request);
+    const std::optional<int> chosen = window_.UserDialogs().ChooseLanguage(DialogRequest(choice));
     if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(choice.items.size()))
         return false;
     const QString& extension = choice.items[static_cast<std::size_t>(*chosen)].extension;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/AvailableLanguages.h"
 #include "app/LanguageState.h"
+#include "ui/Dialogs.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -12,6 +14,9 @@
 namespace tunbox {
 
 class MainWindow;
+
+// What the language dialog shows for choice: its lines' texts and the preselected line.
+LanguageDialogRequest DialogRequest(const LanguageChoice& choice);
 
 // Switching the interface language at run time from the language dialog: the
 // window's captions, tooltips and lists, the status line and every later

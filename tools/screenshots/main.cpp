@@ -15,6 +15,7 @@
 #include "link/SimulatedUnit.h"
 #include "model/FactoryDefaults.h"
 #include "ui/LanguageDialog.h"
+#include "ui/LanguageWorkflow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 
@@ -80,13 +81,8 @@ class Renderer {
             Save(*box, out, QString::fromLatin1(picture.name));
         }
         if (Wanted(QString::fromLatin1(LanguageDialogPicture))) {
-            const tunbox::LanguageChoice choice =
-                tunbox::LanguageChoices(QString::fromLatin1(tunbox::BuiltInLanguage));
-            tunbox::LanguageDialogRequest request;
-            for (const tunbox::LanguageItem& item : choice.items)
-                request.items.append(item.text);
-            request.selected = choice.selected;
-            tunbox::LanguageDialog dialog(request);
+            tunbox::LanguageDialog dialog(tunbox::DialogRequest(
+                tunbox::LanguageChoices(QString::fromLatin1(tunbox::BuiltInLanguage))));
             Save(dialog, out, QString::fromLatin1(LanguageDialogPicture));
         }
     }
