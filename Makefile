@@ -11,7 +11,10 @@ BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 MAKEFLAGS += --no-print-directory
 FORMATTED := $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps build run run-simulated test screenshots format format-check clean
+# Where make install puts the program (see packaging/CMakeLists.txt for the layout).
+PREFIX ?= /usr/local
+
+.PHONY: all deps build run run-simulated test screenshots translations install format format-check clean
 
 all: build
 
@@ -35,6 +38,15 @@ test: build
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/tunbox-screenshots $(BUILD_DIR)/screenshots
 	@echo "Screenshots in $(BUILD_DIR)/screenshots/"
+
+# Brings the translation sources up to the code: new and changed window texts
+# and catalogue messages come out unfinished; the translation tests fail until
+# each has its translation.
+translations: build
+	@cmake --build --preset $(PRESET) --target update_translations
+
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 format: deps
 	@clang-format -i $(FORMATTED)

@@ -39,4 +39,39 @@ std::optional<QLocale> LocaleForExtension(const QString& extension) {
     return locale;
 }
 
+QStringList ExtensionsOfLocale(const QLocale& locale) {
+    const QString name = locale.name(); // "en_US"
+    const QString language = name.section(QLatin1Char('_'), 0, 0);
+    if (language.size() != 2)
+        return {};
+    QString threeLetters;
+    for (const KnownExtension& known : kKnown) {
+        if (name == QLatin1String(known.locale)) {
+            threeLetters = QString::fromLatin1(known.extension);
+            break;
+        }
+    }
+    const QString territory = name.section(QLatin1Char('_'), 1, 1);
+    if (threeLetters.isEmpty() && !territory.isEmpty())
+        threeLetters = (language + territory.left(1)).toUpper();
+    QStringList extensions;
+    if (!threeLetters.isEmpty())
+        extensions.append(threeLetters);
+    extensions.append(language.toUpper());
+    return extensions;
+}
+
+QString NativeLanguageText(const QString& extension) {
+    const std::optional<QLocale> locale = LocaleForExtension(extension);
+    if (!locale)
+        return extension;
+    QString language = locale->nativeLanguageName();
+    if (!language.isEmpty())
+        language = locale->toUpper(language.left(1)) + language.mid(1);
+    const QString country = locale->nativeTerritoryName();
+    if (country.isEmpty())
+        return language;
+    return QStringLiteral("%1 (%2)").arg(language, country);
+}
+
 } // namespace tunbox

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,5 +15,16 @@ namespace tunbox {
 // that do not follow the rule ("JPN", "CHS"). Case does not matter. nullopt when
 // the language is unknown.
 std::optional<QLocale> LocaleForExtension(const QString& extension);
+
+// The extensions a module for locale may carry: the three-letter extension of the
+// locale (its language's two letters and the first letter of its country, or the
+// well-known extension) and the two-letter extension of its language, both in
+// upper case. Empty for a locale whose language has no two-letter code.
+QStringList ExtensionsOfLocale(const QLocale& locale);
+
+// What the language dialog shows for a language extension: the native name of the
+// language of its locale, then " (" the native name of its country ")", e.g.
+// "Русский (Россия)". The extension itself when it names no known language.
+QString NativeLanguageText(const QString& extension);
 
 } // namespace tunbox

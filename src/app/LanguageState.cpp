@@ -6,7 +6,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QTranslator>
 
 #include <memory>
 
@@ -36,11 +38,33 @@ QString StoreKey(const QString& fileName) {
     return QStringLiteral("Languages/") + fileName;
 }
 
+// Qt's own texts (standard buttons, file dialogs, context menus) in the language
+// of locale, from the Qt translations installed with Qt; none for a language Qt
+// has no translation of, so its texts stay English.
+std::unique_ptr<QTranslator>& QtTranslator() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+void ApplyQtTranslations(const QLocale& locale) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        translator.reset();
+    std::unique_ptr<QTranslator>& active = QtTranslator();
+    if (translator)
+        QCoreApplication::installTranslator(translator.get());
+    if (active)
+        QCoreApplication::removeTranslator(active.get());
+    active = std::move(translator);
+}
+
 void ApplyLocale(const QString& extension) {
     const std::optional<QLocale> locale = LocaleForExtension(extension);
     if (!locale)
         return;
     QLocale::setDefault(*locale);
+    ApplyQtTranslations(*locale);
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         QGuiApplication::setLayoutDirection(locale->textDirection());
 }

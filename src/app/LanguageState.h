@@ -19,7 +19,9 @@ struct ResourceOptions {};
 // previous one on the application (Qt then sends LanguageChange to every open
 // window), the default QLocale becomes the locale of locale (of defaultLocale when
 // locale is empty), so decimal separators and short dates follow the language, and
-// the application's layout direction follows that locale.
+// the application's layout direction follows that locale, and Qt's own texts
+// (standard buttons, file dialogs, context menus) come from Qt's translation
+// for its language (qtbase_ru.qm, qtbase_en.qm ...) where one is installed.
 bool SetNewResourceFile(const QString& locale, ResourceOptions options,
                         const QString& defaultLocale);
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -17,12 +18,24 @@ ProgramPaths& CurrentPaths() {
 } // namespace
 
 ProgramPaths ProgramPaths::FromApplication() {
-    ProgramPaths paths;
-    paths.executable = QCoreApplication::applicationFilePath();
+    const QString executable = QCoreApplication::applicationFilePath();
+    const QFileInfo folder(QFileInfo(executable).absolutePath());
+    ProgramPaths paths =
+        ForExecutable(executable, folder.isWritable(),
+                      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty())
         paths.documentsFolder =
             QDir(documents).filePath(QString::fromLatin1(DocumentsSubfolderName));
+    return paths;
+}
+
+ProgramPaths ProgramPaths::ForExecutable(const QString& executable, bool folderWritable,
+                                         const QString& userDataRoot) {
+    ProgramPaths paths;
+    paths.executable = executable;
+    if (!folderWritable && !userDataRoot.isEmpty())
+        paths.dataFolder = QDir(userDataRoot).filePath(QString::fromLatin1(DataSubfolderName));
     return paths;
 }
 
@@ -38,8 +51,29 @@ QString ProgramPaths::WithExtension(const QString& extension) const {
     return ReplaceExtension(executable, extension);
 }
 
+QString ProgramPaths::DataFolder() const {
+    return dataFolder.isEmpty() ? Folder() : dataFolder;
+}
+
 QString ProgramPaths::SettingsFile() const {
+    if (dataFolder.isEmpty())
+        return ShippedSettingsFile();
+    return QDir(dataFolder).filePath(QFileInfo(ShippedSettingsFile()).fileName());
+}
+
+QString ProgramPaths::ShippedSettingsFile() const {
     return WithExtension(QStringLiteral("INI"));
+}
+
+void PrepareDataFolder(const ProgramPaths& paths) {
+    if (paths.dataFolder.isEmpty() || paths.executable.isEmpty())
+        return;
+    if (!QDir().mkpath(paths.dataFolder))
+        return;
+    const QString settings = paths.SettingsFile();
+    if (!QFileInfo::exists(settings) && QFileInfo(paths.ShippedSettingsFile()).isFile() &&
+        QFile::copy(paths.ShippedSettingsFile(), settings))
+        QFile::setPermissions(settings, QFile::permissions(settings) | QFile::WriteOwner);
 }
 
 QString ReplaceExtension(const QString& path, const QString& extension) {

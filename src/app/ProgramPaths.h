@@ -16,10 +16,20 @@ struct ProgramPaths {
     // Settings file of the stored language choice; empty means Qt's native
     // per-user settings store.
     QString languageStore;
+    // Where the settings file and the folders "conf", "reg" and "base" live;
+    // empty means the executable's folder (see DataFolder()).
+    QString dataFolder;
 
     // The running program: QCoreApplication's executable path, the documents
-    // subfolder "Tunbox-RPU-KLT" and the native store. Needs an application object.
+    // subfolder "Tunbox-RPU-KLT" and the native store; its data beside it, or
+    // under the user's data folder when the program's folder is not writable.
+    // Needs an application object.
     static ProgramPaths FromApplication();
+    // The paths of the program at executable. When its folder is not writable
+    // (installed under /usr or /opt), its data live in the subfolder
+    // "Tunbox-RPU-KLT" of userDataRoot (the XDG data home, ~/.local/share).
+    static ProgramPaths ForExecutable(const QString& executable, bool folderWritable,
+                                      const QString& userDataRoot);
 
     // Folder of the executable, without a trailing separator.
     QString Folder() const;
@@ -28,8 +38,14 @@ struct ProgramPaths {
     // The executable's path with its extension replaced by "." + extension, or
     // with "." + extension appended when the file name has no extension.
     QString WithExtension(const QString& extension) const;
-    // The settings file beside the executable: WithExtension("INI").
+    // The folder of the settings file, "conf", "reg" and "base": dataFolder, or
+    // the executable's folder when that is empty.
+    QString DataFolder() const;
+    // The settings file: the executable's file name with the extension "INI", in
+    // DataFolder() (beside the executable unless the data live elsewhere).
     QString SettingsFile() const;
+    // The settings file shipped beside the executable, WithExtension("INI").
+    QString ShippedSettingsFile() const;
 };
 
 // Replaces the extension of the file name at the end of path by "." + extension,
@@ -38,8 +54,16 @@ struct ProgramPaths {
 // not an extension.
 QString ReplaceExtension(const QString& path, const QString& extension);
 
-// Name of the documents subfolder that may hold language modules.
+// Name of the documents subfolder that may hold language modules, and of the
+// subfolder of the user's data folder that holds the data of an installed program.
 inline constexpr char DocumentsSubfolderName[] = "Tunbox-RPU-KLT";
+inline constexpr char DataSubfolderName[] = "Tunbox-RPU-KLT";
+
+// When the data live apart from the executable: creates their folder and puts a
+// copy of the shipped settings file there unless the user already has one, so
+// the help file names and the language come with it. Failures are ignored: the
+// program then runs on its defaults.
+void PrepareDataFolder(const ProgramPaths& paths);
 
 // The paths of the running program, used by the language state, the message
 // catalogue and the settings file. Empty until SetProgramPaths is called (start-up

@@ -20,6 +20,10 @@ QString SettingsFile::ReadLanguage() {
 }
 
 bool SettingsFile::WriteLanguage(const QString& code) {
+    // Without a program there is no settings file, and no file named ".INI" in
+    // whatever the current folder is.
+    if (Program().executable.isEmpty())
+        return false;
     return IniFile::WriteString(Program().SettingsFile(), kLanguageSection, kDefaultKey, code);
 }
 

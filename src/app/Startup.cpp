@@ -28,7 +28,8 @@ int RunStartup(const ProgramPaths& paths, const MainWindowFactory& createMainWin
     try {
         QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
         SetProgramPaths(paths);
-        QDir::setCurrent(paths.Folder());
+        PrepareDataFolder(paths);
+        QDir::setCurrent(paths.DataFolder());
 
         const QString code = SettingsFile::ReadLanguage();
         SetDefaultLocaleReg(paths.executable, code);

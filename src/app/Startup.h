@@ -18,8 +18,9 @@ int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow)
 
 // The start-up order on the existing application object:
 //   1. application title "Tunbox-RPU-KLT";
-//   2. the executable's folder becomes the current folder, so the program's
-//      relative folders ("reg", "base", "conf", "help") resolve beside it;
+//   2. the program's data folder (the executable's folder, or the user's data
+//      folder for an installed program; see ProgramPaths) is prepared and
+//      becomes the current folder, so "reg", "base" and "conf" resolve there;
 //   3. the language code from the settings file ([Language] Default, "RU" when missing);
 //   4. SetDefaultLocaleReg(executable, code);
 //   5. and 6. ActivateLanguage(code);

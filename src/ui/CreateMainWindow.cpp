@@ -25,10 +25,11 @@ struct ProgramServices {
 } // namespace
 
 std::unique_ptr<QWidget> CreateMainWindow() {
-    // The program's files live beside it, and relative names start there too.
+    // The program's files live beside it (or in the user's data folder when it
+    // may not write there), and relative names start there too.
     const QString programDir = Program().executable.isEmpty()
                                    ? QCoreApplication::applicationDirPath()
-                                   : Program().Folder();
+                                   : Program().DataFolder();
     QDir::setCurrent(programDir);
     auto services = std::make_shared<ProgramServices>();
     auto window = std::make_unique<MainWindow>(

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+
+#include <optional>
 
 namespace tunbox {
 
@@ -22,6 +25,12 @@ struct FileDialogRequest {
     QString initialFolder;
     // Name proposed in the dialog; may be a pattern such as "klt_rpu_*".
     QString fileName;
+};
+
+// What the language dialog offers: its lines in order and the one preselected.
+struct LanguageDialogRequest {
+    QStringList items;
+    int selected = 0;
 };
 
 // Everything the window shows modally or hands to the desktop goes through here,
@@ -46,6 +55,11 @@ class Dialogs {
     // Opens a web page, a new e-mail or a local document (file URL) with the
     // program the desktop has for it; returns whether the desktop accepted it.
     virtual bool OpenUrl(const QUrl& url) = 0;
+
+    // The language dialog, centred on the window: the index of the line the
+    // user confirmed, or nothing when the dialog was cancelled. Dialogs that
+    // cannot ask answer as a cancelled dialog.
+    virtual std::optional<int> ChooseLanguage(const LanguageDialogRequest& request);
 };
 
 } // namespace tunbox

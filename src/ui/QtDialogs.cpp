@@ -1,5 +1,7 @@
 #include "ui/QtDialogs.h"
 
+#include "ui/LanguageDialog.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -130,6 +132,13 @@ void QtDialogs::SetHourglass(bool on) {
 
 bool QtDialogs::OpenUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
+}
+
+std::optional<int> QtDialogs::ChooseLanguage(const LanguageDialogRequest& request) {
+    LanguageDialog dialog(request, owner_.data());
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenIndex() < 0)
+        return std::nullopt;
+    return dialog.ChosenIndex();
 }
 
 } // namespace tunbox

@@ -45,6 +45,7 @@ class QtDialogs final : public Dialogs {
     QString GetSaveFileName(const FileDialogRequest& request) override;
     void SetHourglass(bool on) override;
     bool OpenUrl(const QUrl& url) override;
+    std::optional<int> ChooseLanguage(const LanguageDialogRequest& request) override;
 
   private:
     QString RunFileDialog(const FileDialogRequest& request, bool save);

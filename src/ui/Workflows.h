@@ -4,6 +4,8 @@
 #include "ui/BackupWorkflow.h"
 #include "ui/ConnectionWorkflow.h"
 #include "ui/FirmwareWorkflow.h"
+#include "ui/HelpWorkflow.h"
+#include "ui/LanguageWorkflow.h"
 #include "ui/OperatingModeWorkflow.h"
 #include "ui/SettingsWorkflow.h"
 #include "ui/TransferWorkflow.h"
@@ -19,7 +21,7 @@ class MainWindow;
 struct Workflows {
     explicit Workflows(MainWindow& window)
         : connection(window), operatingMode(window), transfers(window), backup(window),
-          backupFiles(window), firmware(window), settings(window) {}
+          backupFiles(window), firmware(window), settings(window), language(window), help(window) {}
 
     ConnectionWorkflow connection;
     OperatingModeWorkflow operatingMode;
@@ -28,6 +30,8 @@ struct Workflows {
     BackupFileWorkflow backupFiles;
     FirmwareWorkflow firmware;
     SettingsWorkflow settings;
+    LanguageWorkflow language;
+    HelpWorkflow help;
 };
 
 } // namespace tunbox

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,26 @@ TEST_F(LanguageStateTest, ANewModuleReplacesThePreviousOne) {
     // The long-texts module has no window texts: the probe falls back to its source.
     EXPECT_EQ(ProbeText(), QString::fromUtf16(kProbeSource));
     EXPECT_EQ(QLocale().language(), QLocale::German);
+}
+
+// Qt's own texts (file dialogs, standard buttons) follow the language from the
+// Qt translations installed with Qt, the program's own Russian included.
+TEST_F(LanguageStateTest, QtsOwnTextsFollowTheLanguage) {
+    const QString qtRussian =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm");
+    if (!QFileInfo::exists(qtRussian))
+        GTEST_SKIP() << "Qt's translations are not installed: " << qtRussian.toStdString();
+    const auto open = [] { return QCoreApplication::translate("QFileDialog", "&Open"); };
+
+    ASSERT_TRUE(SetNewResourceFile(QString(), {}, QStringLiteral("RU")));
+    EXPECT_EQ(open(), QStringLiteral("&Открыть"));
+
+    InstallModule(QStringLiteral("stops_at_10050"), QStringLiteral("EN"));
+    ASSERT_TRUE(SetNewResourceFile(QStringLiteral("EN"), {}, QStringLiteral("RU")));
+    EXPECT_EQ(open(), QStringLiteral("&Open"));
+
+    ASSERT_TRUE(SetNewResourceFile(QString(), {}, QStringLiteral("RU")));
+    EXPECT_EQ(open(), QStringLiteral("&Открыть"));
 }
 
 } // namespace

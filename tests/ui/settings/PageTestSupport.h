@@ -23,7 +23,6 @@
 #include <string>
 #include <vector>
 
-
 namespace tunbox::pagetest {
 
 // Clicks the indicator of a check box or radio button with the mouse: the middle

@@ -9,6 +9,8 @@ RecordingDialogs::~RecordingDialogs() {
         ADD_FAILURE() << answers_.size() << " scripted answer(s) never asked for";
     if (!fileNames_.empty())
         ADD_FAILURE() << fileNames_.size() << " scripted file name(s) never asked for";
+    if (!languageChoices_.empty())
+        ADD_FAILURE() << languageChoices_.size() << " scripted language choice(s) never asked for";
 }
 
 void RecordingDialogs::QueueAnswer(MessageAnswer answer) {
@@ -21,6 +23,10 @@ void RecordingDialogs::QueueFileName(const QString& path) {
 
 void RecordingDialogs::SetOpenUrlResult(bool accepted) {
     openUrlResult_ = accepted;
+}
+
+void RecordingDialogs::QueueLanguageChoice(const QString& itemText) {
+    languageChoices_.push_back(itemText);
 }
 
 MessageAnswer RecordingDialogs::ShowMessage(const QString& caption, const QString& text,
@@ -64,6 +70,25 @@ void RecordingDialogs::SetHourglass(bool on) {
 bool RecordingDialogs::OpenUrl(const QUrl& url) {
     urls_.push_back(url);
     return openUrlResult_;
+}
+
+std::optional<int> RecordingDialogs::ChooseLanguage(const LanguageDialogRequest& request) {
+    languageDialogs_.push_back(request);
+    if (languageChoices_.empty()) {
+        ADD_FAILURE() << "language dialog with no scripted choice";
+        return std::nullopt;
+    }
+    const QString choice = languageChoices_.front();
+    languageChoices_.pop_front();
+    if (choice.isEmpty())
+        return std::nullopt;
+    const qsizetype index = request.items.indexOf(choice);
+    if (index < 0) {
+        ADD_FAILURE() << "the language dialog offers no line " << choice.toStdString() << " in "
+                      << request.items.join(QStringLiteral(", ")).toStdString();
+        return std::nullopt;
+    }
+    return static_cast<int>(index);
 }
 
 } // namespace tunbox
