@@ -16,13 +16,13 @@ class NoReportExpected : public tunbox::ProcessEnd {
     void AbortOnBadData(int, quint32) override { std::abort(); }
 };
 
-void Check(const QStringList& lines, tunbox::SettingsPage page) {
+void Check(const QStringList& lines, tunbox::SettingsFilePage page) {
     using tunbox::SettingsFileResult;
     const tunbox::SettingsFileData data = tunbox::CheckSettingsLines(lines, page);
     switch (data.result) {
     case SettingsFileResult::Ok: {
         NoReportExpected end;
-        if (page == tunbox::SettingsPage::Rele) {
+        if (page == tunbox::SettingsFilePage::Rele) {
             tunbox::PageState state = tunbox::ReleInitialState();
             if (tunbox::UnpackReleImage(state, data.image, {}, end) != tunbox::UnpackResult::Ok)
                 std::abort();
@@ -56,7 +56,7 @@ void Check(const QStringList& lines, tunbox::SettingsPage page) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QStringList lines =
         tunbox::SplitLines(QByteArrayView(reinterpret_cast<const char*>(data), size));
-    Check(lines, tunbox::SettingsPage::Rele);
-    Check(lines, tunbox::SettingsPage::Rpu);
+    Check(lines, tunbox::SettingsFilePage::Rele);
+    Check(lines, tunbox::SettingsFilePage::Rpu);
     return 0;
 }

@@ -20,71 +20,72 @@ TEST(CheckSettingsLines, RefusesShortNonNumericAndOutOfRangeFiles) {
     struct Case {
         const char* what;
         QStringList lines;
-        SettingsPage page;
+        SettingsFilePage page;
         SettingsFileResult result;
         int line = 0;
         RejectedCell cell{};
     };
     const Case cases[] = {
-        {"all zeros, relay page", Lines({}), SettingsPage::Rele, SettingsFileResult::Ok},
-        {"all zeros, receiver page", Lines({}), SettingsPage::Rpu, SettingsFileResult::Ok},
-        {"100 lines", Lines({{99, "junk"}}, 100), SettingsPage::Rele, SettingsFileResult::Ok},
-        {"95 lines", Lines({}, 95), SettingsPage::Rele, SettingsFileResult::TooFewLines},
-        {"no lines", {}, SettingsPage::Rpu, SettingsFileResult::TooFewLines},
-        {"text in line 7", Lines({{6, "x"}}), SettingsPage::Rele, SettingsFileResult::NotANumber,
-         7},
-        {"empty line 96", Lines({{95, ""}}), SettingsPage::Rpu, SettingsFileResult::NotANumber, 96},
-        {"first of two bad lines", Lines({{3, "a"}, {1, "b"}}), SettingsPage::Rele,
+        {"all zeros, relay page", Lines({}), SettingsFilePage::Rele, SettingsFileResult::Ok},
+        {"all zeros, receiver page", Lines({}), SettingsFilePage::Rpu, SettingsFileResult::Ok},
+        {"100 lines", Lines({{99, "junk"}}, 100), SettingsFilePage::Rele, SettingsFileResult::Ok},
+        {"95 lines", Lines({}, 95), SettingsFilePage::Rele, SettingsFileResult::TooFewLines},
+        {"no lines", {}, SettingsFilePage::Rpu, SettingsFileResult::TooFewLines},
+        {"text in line 7", Lines({{6, "x"}}), SettingsFilePage::Rele,
+         SettingsFileResult::NotANumber, 7},
+        {"empty line 96", Lines({{95, ""}}), SettingsFilePage::Rpu, SettingsFileResult::NotANumber,
+         96},
+        {"first of two bad lines", Lines({{3, "a"}, {1, "b"}}), SettingsFilePage::Rele,
          SettingsFileResult::NotANumber, 2},
         {"8 in byte 5",
          Lines({{5, "8"}}),
-         SettingsPage::Rele,
+         SettingsFilePage::Rele,
          SettingsFileResult::BadValue,
          0,
          {5, 8}},
         {"mode 9 for output 2",
          Lines({{43, "9"}}),
-         SettingsPage::Rele,
+         SettingsFilePage::Rele,
          SettingsFileResult::BadValue,
          0,
          {43, 9}},
         {"-1 in a mask byte",
          Lines({{16, "-1"}}),
-         SettingsPage::Rele,
+         SettingsFilePage::Rele,
          SettingsFileResult::BadValue,
          0,
          {16, 0xFFFFFFFFu}},
         {"300 in byte 33",
          Lines({{33, "300"}}),
-         SettingsPage::Rele,
+         SettingsFilePage::Rele,
          SettingsFileResult::BadValue,
          0,
          {33, 300}},
-        {"300 in byte 20, never tested", Lines({{20, "300"}}), SettingsPage::Rele,
+        {"300 in byte 20, never tested", Lines({{20, "300"}}), SettingsFilePage::Rele,
          SettingsFileResult::Ok},
         {"byte 16 = 9 and byte 2 = 8: test order",
          Lines({{16, "9"}, {2, "8"}}),
-         SettingsPage::Rele,
+         SettingsFilePage::Rele,
          SettingsFileResult::BadValue,
          0,
          {2, 8}},
         {"binding 0x78",
          Lines({{50, "120"}}),
-         SettingsPage::Rpu,
+         SettingsFilePage::Rpu,
          SettingsFileResult::BadValue,
          0,
          {50, 120}},
-        {"binding 0x0F", Lines({{50, "15"}}), SettingsPage::Rpu, SettingsFileResult::Ok},
+        {"binding 0x0F", Lines({{50, "15"}}), SettingsFilePage::Rpu, SettingsFileResult::Ok},
         {"300 in byte 92",
          Lines({{92, "300"}}),
-         SettingsPage::Rpu,
+         SettingsFilePage::Rpu,
          SettingsFileResult::BadValue,
          0,
          {92, 300}},
-        {"relay-page values on the receiver page", Lines({{5, "8"}, {42, "9"}}), SettingsPage::Rpu,
-         SettingsFileResult::Ok},
+        {"relay-page values on the receiver page", Lines({{5, "8"}, {42, "9"}}),
+         SettingsFilePage::Rpu, SettingsFileResult::Ok},
         {"receiver-page values on the relay page", Lines({{49, "85"}, {50, "119"}, {93, "4"}}),
-         SettingsPage::Rele, SettingsFileResult::Ok},
+         SettingsFilePage::Rele, SettingsFileResult::Ok},
     };
     for (const Case& c : cases) {
         const SettingsFileData data = CheckSettingsLines(c.lines, c.page);
@@ -101,7 +102,7 @@ TEST(CheckSettingsLines, RefusesShortNonNumericAndOutOfRangeFiles) {
 TEST(CheckSettingsLines, AcceptedFileGivesItsFirst96Values) {
     QStringList lines = Lines({{0, "7"}, {20, "300"}, {42, "+3"}, {95, " 7 "}}, 97);
     lines[96] = QStringLiteral("99");
-    const SettingsFileData data = CheckSettingsLines(lines, SettingsPage::Rele);
+    const SettingsFileData data = CheckSettingsLines(lines, SettingsFilePage::Rele);
     ASSERT_EQ(data.result, SettingsFileResult::Ok);
     std::array<quint32, SettingsImageLength> expected{};
     expected[0] = 7;
@@ -147,7 +148,7 @@ TEST_F(SettingsFileTest, SavedFileLoadsBackWithAnyLineEnding) {
         QByteArray converted = written;
         converted.replace("\r\n", ending);
         const SettingsFileData data =
-            ReadSettingsFile(Put("converted.cfg", converted), SettingsPage::Rele);
+            ReadSettingsFile(Put("converted.cfg", converted), SettingsFilePage::Rele);
         ASSERT_EQ(data.result, SettingsFileResult::Ok) << ending;
         EXPECT_EQ(data.image, image) << ending;
     }
@@ -164,14 +165,14 @@ TEST_F(SettingsFileTest, ValuesOutOfRangeInARealFileAreRefusedNamingByteAndValue
         QList<int> values(96, 0);
         values[c.byte] = c.value;
         const SettingsFileData data =
-            ReadSettingsFile(Put("bad.cfg", test::NumberLines(values)), SettingsPage::Rele);
+            ReadSettingsFile(Put("bad.cfg", test::NumberLines(values)), SettingsFilePage::Rele);
         EXPECT_EQ(data.result, SettingsFileResult::BadValue) << c.value;
         EXPECT_EQ(data.cell, c.cell) << c.value;
     }
 }
 
 TEST_F(SettingsFileTest, UnreadableFileKeepsTheSystemsReason) {
-    const SettingsFileData data = ReadSettingsFile(Path("missing.cfg"), SettingsPage::Rpu);
+    const SettingsFileData data = ReadSettingsFile(Path("missing.cfg"), SettingsFilePage::Rpu);
     EXPECT_EQ(data.result, SettingsFileResult::Unreadable);
     EXPECT_EQ(data.file.status, FileStatus::OpenFailed);
     EXPECT_FALSE(data.file.reason.isEmpty());
