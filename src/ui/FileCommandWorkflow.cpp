@@ -1,0 +1,96 @@
+#include "ui/FileCommandWorkflow.h"
+
+#include "app/MessageTable.h"
+#include "files/FileDialogSpec.h"
+#include "files/FileMessages.h"
+#include "ui/BackupPage.h"
+#include "ui/CommandColumn.h"
+#include "ui/Dialogs.h"
+#include "ui/MainWindow.h"
+#include "ui/PageControl.h"
+#include "ui/Reports.h"
+#include "ui/Workflows.h"
+#include "ui/settings/SettingsPages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tunbox {
+namespace {
+
+constexpr int OverwriteQuestionId = 10042; // "Файл с таким именем уже существует! ..."
+
+FileDialogRequest RequestFor(const MainWindow& window, const FileDialogSpec& spec) {
+    FileDialogRequest request;
+    request.title = Msg(spec.titleId);
+    request.filter = Msg(spec.filterId);
+    request.filterIndex = spec.filterIndex;
+    request.defaultSuffix = spec.defaultSuffix;
+    request.initialFolder = QDir(window.Fields().ProgramDir).filePath(spec.subfolder);
+    request.fileName = spec.fileName;
+    return request;
+}
+
+} // namespace
+
+FileCommandWorkflow::FileCommandWorkflow(MainWindow& window) : window_(window) {
+    CommandColumn* commands = window.Commands();
+    QObject::connect(commands->SaveButton, &QPushButton::clicked, &window,
+                     [this] { SaveButtonClick(); });
+    QObject::connect(commands->LoadButton, &QPushButton::clicked, &window,
+                     [this] { LoadButtonClick(); });
+}
+
+void FileCommandWorkflow::SaveButtonClick() {
+    QWidget* active = window_.MainPageC->ActivePage();
+    if (active == window_.RegistBackupTabSh)
+        window_.Work().backupFiles.SaveBackupFile();
+    else if (auto* page = qobject_cast<SettingsPage*>(active))
+        window_.Work().settingsFiles.SaveSettingsFile(*page);
+}
+
+void FileCommandWorkflow::LoadButtonClick() {
+    QWidget* active = window_.MainPageC->ActivePage();
+    if (active == window_.RegistBackupTabSh)
+        window_.Work().backupFiles.LoadBackupFile();
+    else if (auto* page = qobject_cast<SettingsPage*>(active))
+        window_.Work().settingsFiles.LoadSettingsFile(*page);
+}
+
+QString FileCommandWorkflow::ChooseSaveFile(const FileDialogSpec& spec) {
+    return window_.UserDialogs().GetSaveFileName(RequestFor(window_, spec));
+}
+
+QString FileCommandWorkflow::ChooseOpenFile(const FileDialogSpec& spec) {
+    return window_.UserDialogs().GetOpenFileName(RequestFor(window_, spec));
+}
+
+SaveResult FileCommandWorkflow::SaveLines(const QString& path, const QStringList& lines) {
+    // A dangling link counts as a file too: writing would replace it.
+    const QFileInfo target(path);
+    if ((target.exists() || target.isSymLink()) && !AskYesNo(window_, Msg(OverwriteQuestionId)))
+        return SaveResult::Refused;
+    const FileOutcome outcome = WriteLines(path, lines, saveFile_);
+    if (outcome.Ok())
+        return SaveResult::Saved;
+    ShowFileError(SaveErrorText(Msg, ShownName(path), outcome));
+    return SaveResult::Failed;
+}
+
+void FileCommandWorkflow::ShowFileError(const QString& text) {
+    ShowErrorBox(window_, text);
+}
+
+void FileCommandWorkflow::ShowRefusal(const QString& text) {
+    window_.UserDialogs().ShowMessage(Msg(10013), text, MessageIcon::Warning, MessageButtons::Ok);
+}
+
+QString FileCommandWorkflow::ShownName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+void FileCommandWorkflow::SetSaveFileFactory(SaveFileFactory factory) {
+    saveFile_ = std::move(factory);
+}
+
+} // namespace tunbox
