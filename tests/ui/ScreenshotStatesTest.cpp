@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
@@ -53,6 +54,8 @@ TEST(ScreenshotStates, EveryStateShowsEveryTextWhole) {
     for (const ScreenshotState& state : states) {
         SCOPED_TRACE(state.name.toStdString());
         SimulatedWindow w;
+        for (const QString& file : state.chosenFiles)
+            w.dialogs.QueueFileName(QDir(w.programDir.path()).filePath(file));
         state.prepare(*w.window);
         // Layouts settle on the events a text change posts, as before a picture.
         QApplication::processEvents();
