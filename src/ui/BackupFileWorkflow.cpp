@@ -75,16 +75,7 @@ void BackupFileWorkflow::SaveBackupFile() {
         window_.SetStatusText(Msg(SaveCancelledId));
         return;
     }
-    switch (files.SaveLines(path, LinesOf(window_.Image().Values()))) {
-    case SaveResult::Saved:
-        window_.SetStatusText(Msg(SavedId));
-        break;
-    case SaveResult::Refused:
-        window_.SetStatusText(Msg(SaveCancelledId));
-        break;
-    case SaveResult::Failed:
-        break;
-    }
+    files.SaveLines(path, LinesOf(window_.Image().Values()), SavedId);
 }
 
 void BackupFileWorkflow::LoadBackupFile() {

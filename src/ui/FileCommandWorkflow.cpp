@@ -19,6 +19,7 @@ namespace tunbox {
 namespace {
 
 constexpr int OverwriteQuestionId = 10042; // "Файл с таким именем уже существует! ..."
+constexpr int SaveCancelledId = 10068; // "Сохранение файла отменено"
 
 FileDialogRequest RequestFor(const MainWindow& window, const FileDialogSpec& spec) {
     FileDialogRequest request;
@@ -65,16 +66,20 @@ QString FileCommandWorkflow::ChooseOpenFile(const FileDialogSpec& spec) {
     return window_.UserDialogs().GetOpenFileName(RequestFor(window_, spec));
 }
 
-SaveResult FileCommandWorkflow::SaveLines(const QString& path, const QStringList& lines) {
+bool FileCommandWorkflow::SaveLines(const QString& path, const QStringList& lines, int savedId) {
     // A dangling link counts as a file too: writing would replace it.
     const QFileInfo target(path);
-    if ((target.exists() || target.isSymLink()) && !AskYesNo(window_, Msg(OverwriteQuestionId)))
-        return SaveResult::Refused;
+    if ((target.exists() || target.isSymLink()) && !AskYesNo(window_, Msg(OverwriteQuestionId))) {
+        window_.SetStatusText(Msg(SaveCancelledId));
+        return false;
+    }
     const FileOutcome outcome = WriteLines(path, lines, saveFile_);
-    if (outcome.Ok())
-        return SaveResult::Saved;
-    ShowFileError(SaveErrorText(Msg, ShownName(path), outcome));
-    return SaveResult::Failed;
+    if (!outcome.Ok()) {
+        ShowFileError(SaveErrorText(Msg, ShownName(path), outcome));
+        return false;
+    }
+    window_.SetStatusText(Msg(savedId));
+    return true;
 }
 
 void FileCommandWorkflow::ShowFileError(const QString& text) {

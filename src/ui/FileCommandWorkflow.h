@@ -10,13 +10,6 @@ namespace tunbox {
 class MainWindow;
 struct FileDialogSpec;
 
-// How a save through FileCommandWorkflow::SaveLines ended.
-enum class SaveResult {
-    Saved = 0,
-    Refused = 1, // the user kept the existing file: nothing was written
-    Failed = 2,  // the write failed and its error box was shown; a former file is unchanged
-};
-
 // "Сохранить" and "Загрузить": each runs the file workflow of the active page
 // (the backup page or either settings page) and does nothing on the main page.
 // It also keeps what the file workflows share: their dialogs, the overwrite
@@ -34,9 +27,10 @@ class FileCommandWorkflow {
     QString ChooseOpenFile(const FileDialogSpec& spec);
 
     // Writes lines to path, asking message 10042 first when a file of that name
-    // exists. A failed write shows an error box naming the file and the system's
-    // reason. Status texts are the caller's.
-    SaveResult SaveLines(const QString& path, const QStringList& lines);
+    // exists. Then the status line shows savedId, or 10068 when the user kept the
+    // existing file; a failed write shows an error box naming the file and the
+    // system's reason and leaves the status line. Returns whether it was saved.
+    bool SaveLines(const QString& path, const QStringList& lines, int savedId);
 
     // An error box about a file (caption 10001, error icon).
     void ShowFileError(const QString& text);

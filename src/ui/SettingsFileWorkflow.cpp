@@ -54,16 +54,7 @@ void SettingsFileWorkflow::SaveSettingsFile(SettingsPage& page) {
     std::vector<quint32> image(SettingsImageLength, 0);
     page.Pack(image);
     window_.Image().Refill(image);
-    switch (files.SaveLines(path, SettingsFileLines(image))) {
-    case SaveResult::Saved:
-        window_.SetStatusText(Msg(SavedId));
-        break;
-    case SaveResult::Refused:
-        window_.SetStatusText(Msg(SaveCancelledId));
-        break;
-    case SaveResult::Failed:
-        break;
-    }
+    files.SaveLines(path, SettingsFileLines(image), SavedId);
 }
 
 void SettingsFileWorkflow::LoadSettingsFile(SettingsPage& page) {
