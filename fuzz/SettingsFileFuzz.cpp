@@ -16,13 +16,13 @@ class NoReportExpected : public tunbox::ProcessEnd {
     void AbortOnBadData(int, quint32) override { std::abort(); }
 };
 
-void Check(const QStringList& lines, tunbox::SettingsFilePage page) {
+void Check(const QStringList& lines, tunbox::SettingsPage page) {
     using tunbox::SettingsFileResult;
     const tunbox::SettingsFileData data = tunbox::CheckSettingsLines(lines, page);
     switch (data.result) {
     case SettingsFileResult::Ok: {
         NoReportExpected end;
-        if (page == tunbox::SettingsFilePage::Rele) {
+        if (page == tunbox::SettingsPage::Rele) {
             tunbox::PageState state = tunbox::ReleInitialState();
             if (tunbox::UnpackReleImage(state, data.image, {}, end) != tunbox::UnpackResult::Ok)
                 std::abort();
@@ -56,7 +56,7 @@ void Check(const QStringList& lines, tunbox::SettingsFilePage page) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QStringList lines =
         tunbox::SplitLines(QByteArrayView(reinterpret_cast<const char*>(data), size));
-    Check(lines, tunbox::SettingsFilePage::Rele);
-    Check(lines, tunbox::SettingsFilePage::Rpu);
+    Check(lines, tunbox::SettingsPage::Rele);
+    Check(lines, tunbox::SettingsPage::Rpu);
     return 0;
 }

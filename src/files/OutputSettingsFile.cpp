@@ -7,7 +7,7 @@
 
 namespace tunbox {
 
-SettingsFileData CheckSettingsLines(QStringList lines, SettingsFilePage page) {
+SettingsFileData CheckSettingsLines(QStringList lines, SettingsPage page) {
     SettingsFileData data;
     data.lineCount = static_cast<int>(qMin<qsizetype>(lines.size(), INT_MAX));
     data.lines = std::move(lines);
@@ -26,7 +26,7 @@ SettingsFileData CheckSettingsLines(QStringList lines, SettingsFilePage page) {
         image[k] = static_cast<quint32>(*value);
     }
     const std::optional<RejectedCell> cell =
-        page == SettingsFilePage::Rele ? FirstRejectedReleCell(image) : FirstRejectedRpuCell(image);
+        page == SettingsPage::Rele ? FirstRejectedReleCell(image) : FirstRejectedRpuCell(image);
     if (cell) {
         data.result = SettingsFileResult::BadValue;
         data.cell = *cell;
@@ -36,7 +36,7 @@ SettingsFileData CheckSettingsLines(QStringList lines, SettingsFilePage page) {
     return data;
 }
 
-SettingsFileData ReadSettingsFile(const QString& path, SettingsFilePage page) {
+SettingsFileData ReadSettingsFile(const QString& path, SettingsPage page) {
     LinesRead read = ReadLines(path);
     if (!read.outcome.Ok()) {
         SettingsFileData data;

@@ -17,7 +17,7 @@ namespace tunbox {
 // settings block, line k holding cell k-1 as unsigned decimal text.
 
 // The settings page a file is loaded on; its unpacking decides which values pass.
-enum class SettingsFilePage {
+enum class SettingsPage {
     Rele = 0, // "Режимы реле и выхода ОК" (UnpackReleImage)
     Rpu = 1, // "Режимы реле и выхода ОК (РПУ в автономном режиме)" (UnpackRpuImage)
 };
@@ -47,10 +47,10 @@ struct SettingsFileData {
 // becomes its 32-bit two's complement), and every value within the range its
 // byte allows on that page. All 96 values are checked before anything is
 // returned as Ok, so a refused file never changes a control.
-SettingsFileData CheckSettingsLines(QStringList lines, SettingsFilePage page);
+SettingsFileData CheckSettingsLines(QStringList lines, SettingsPage page);
 
 // Reads the file at path (ReadLines) and checks it as above.
-SettingsFileData ReadSettingsFile(const QString& path, SettingsFilePage page);
+SettingsFileData ReadSettingsFile(const QString& path, SettingsPage page);
 
 // The lines a save writes: the first SettingsImageLength cells of image as
 // unsigned decimal texts (cells missing from a shorter image count as 0).

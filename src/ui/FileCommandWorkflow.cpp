@@ -46,7 +46,7 @@ void FileCommandWorkflow::SaveButtonClick() {
     QWidget* active = window_.MainPageC->ActivePage();
     if (active == window_.RegistBackupTabSh)
         window_.Work().backupFiles.SaveBackupFile();
-    else if (auto* page = qobject_cast<SettingsPage*>(active))
+    else if (auto* page = qobject_cast<OutputSettingsPage*>(active))
         window_.Work().settingsFiles.SaveSettingsFile(*page);
 }
 
@@ -54,7 +54,7 @@ void FileCommandWorkflow::LoadButtonClick() {
     QWidget* active = window_.MainPageC->ActivePage();
     if (active == window_.RegistBackupTabSh)
         window_.Work().backupFiles.LoadBackupFile();
-    else if (auto* page = qobject_cast<SettingsPage*>(active))
+    else if (auto* page = qobject_cast<OutputSettingsPage*>(active))
         window_.Work().settingsFiles.LoadSettingsFile(*page);
 }
 

@@ -37,7 +37,7 @@ class RefusedCell final : public ProcessEnd {
 
 SettingsFileWorkflow::SettingsFileWorkflow(MainWindow& window) : window_(window) {}
 
-void SettingsFileWorkflow::SaveSettingsFile(SettingsPage& page) {
+void SettingsFileWorkflow::SaveSettingsFile(OutputSettingsPage& page) {
     FileCommandWorkflow& files = window_.Work().files;
     window_.SetStatusText(Msg(SaveStartId));
     const ModeButtons buttons{window_.MainTabSh->RPU_rb->isChecked(),
@@ -57,7 +57,7 @@ void SettingsFileWorkflow::SaveSettingsFile(SettingsPage& page) {
     files.SaveLines(path, SettingsFileLines(image), SavedId);
 }
 
-void SettingsFileWorkflow::LoadSettingsFile(SettingsPage& page) {
+void SettingsFileWorkflow::LoadSettingsFile(OutputSettingsPage& page) {
     FileCommandWorkflow& files = window_.Work().files;
     window_.SetStatusText(Msg(LoadStartId));
     const QString path = files.ChooseOpenFile(SettingsLoadDialog());
@@ -67,7 +67,7 @@ void SettingsFileWorkflow::LoadSettingsFile(SettingsPage& page) {
     }
     const bool relePage = &page == window_.ReleSettingsTabSh;
     SettingsFileData data =
-        ReadSettingsFile(path, relePage ? SettingsFilePage::Rele : SettingsFilePage::Rpu);
+        ReadSettingsFile(path, relePage ? SettingsPage::Rele : SettingsPage::Rpu);
 
     // The file goes into a copy of the page: event and binding boxes cleared
     // first, then the unpack. Only a copy that took every value replaces the

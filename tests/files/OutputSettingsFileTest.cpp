@@ -20,72 +20,71 @@ TEST(CheckSettingsLines, RefusesShortNonNumericAndOutOfRangeFiles) {
     struct Case {
         const char* what;
         QStringList lines;
-        SettingsFilePage page;
+        SettingsPage page;
         SettingsFileResult result;
         int line = 0;
         RejectedCell cell{};
     };
     const Case cases[] = {
-        {"all zeros, relay page", Lines({}), SettingsFilePage::Rele, SettingsFileResult::Ok},
-        {"all zeros, receiver page", Lines({}), SettingsFilePage::Rpu, SettingsFileResult::Ok},
-        {"100 lines", Lines({{99, "junk"}}, 100), SettingsFilePage::Rele, SettingsFileResult::Ok},
-        {"95 lines", Lines({}, 95), SettingsFilePage::Rele, SettingsFileResult::TooFewLines},
-        {"no lines", {}, SettingsFilePage::Rpu, SettingsFileResult::TooFewLines},
-        {"text in line 7", Lines({{6, "x"}}), SettingsFilePage::Rele,
-         SettingsFileResult::NotANumber, 7},
-        {"empty line 96", Lines({{95, ""}}), SettingsFilePage::Rpu, SettingsFileResult::NotANumber,
-         96},
-        {"first of two bad lines", Lines({{3, "a"}, {1, "b"}}), SettingsFilePage::Rele,
+        {"all zeros, relay page", Lines({}), SettingsPage::Rele, SettingsFileResult::Ok},
+        {"all zeros, receiver page", Lines({}), SettingsPage::Rpu, SettingsFileResult::Ok},
+        {"100 lines", Lines({{99, "junk"}}, 100), SettingsPage::Rele, SettingsFileResult::Ok},
+        {"95 lines", Lines({}, 95), SettingsPage::Rele, SettingsFileResult::TooFewLines},
+        {"no lines", {}, SettingsPage::Rpu, SettingsFileResult::TooFewLines},
+        {"text in line 7", Lines({{6, "x"}}), SettingsPage::Rele, SettingsFileResult::NotANumber,
+         7},
+        {"empty line 96", Lines({{95, ""}}), SettingsPage::Rpu, SettingsFileResult::NotANumber, 96},
+        {"first of two bad lines", Lines({{3, "a"}, {1, "b"}}), SettingsPage::Rele,
          SettingsFileResult::NotANumber, 2},
         {"8 in byte 5",
          Lines({{5, "8"}}),
-         SettingsFilePage::Rele,
+         SettingsPage::Rele,
          SettingsFileResult::BadValue,
          0,
          {5, 8}},
         {"mode 9 for output 2",
          Lines({{43, "9"}}),
-         SettingsFilePage::Rele,
+         SettingsPage::Rele,
          SettingsFileResult::BadValue,
          0,
          {43, 9}},
         {"-1 in a mask byte",
          Lines({{16, "-1"}}),
-         SettingsFilePage::Rele,
+         SettingsPage::Rele,
          SettingsFileResult::BadValue,
          0,
          {16, 0xFFFFFFFFu}},
         {"300 in byte 33",
          Lines({{33, "300"}}),
-         SettingsFilePage::Rele,
+         SettingsPage::Rele,
          SettingsFileResult::BadValue,
          0,
          {33, 300}},
-        {"300 in byte 20, never tested", Lines({{20, "300"}}), SettingsFilePage::Rele,
+        {"300 in byte 20, never tested", Lines({{20, "300"}}), SettingsPage::Rele,
          SettingsFileResult::Ok},
         {"byte 16 = 9 and byte 2 = 8: test order",
          Lines({{16, "9"}, {2, "8"}}),
-         SettingsFilePage::Rele,
+         SettingsPage::Rele,
          SettingsFileResult::BadValue,
          0,
          {2, 8}},
         {"binding 0x78",
          Lines({{50, "120"}}),
-         SettingsFilePage::Rpu,
+         SettingsPage::Rpu,
          SettingsFileResult::BadValue,
          0,
          {50, 120}},
-        {"binding 0x0F", Lines({{50, "15"}}), SettingsFilePage::Rpu, SettingsFileResult::Ok},
+        {"binding 0x0F", Lines({{50, "15"}}), SettingsPage::Rpu, SettingsFileResult::Ok},
         {"300 in byte 92",
          Lines({{92, "300"}}),
-         SettingsFilePage::Rpu,
+         SettingsPage::Rpu,
          SettingsFileResult::BadValue,
          0,
          {92, 300}},
-        {"relay-page values on the receiver page", Lines({{5, "8"}, {42, "9"}}),
-         SettingsFilePage::Rpu, SettingsFileResult::Ok},
+        {"relay-page values on the receiver page", Lines({{5, "8"}, {42, "9"}}), SettingsPage::Rpu,
+         SettingsFileResult::Ok},
         {"receiver-page values on the relay page", Lines({{49, "85"}, {50, "119"}, {93, "4"}}),
-         SettingsFilePage::Rele, SettingsFileResult::Ok},
+         SettingsPage::Rele, SettingsFileResult::Ok},
     };
     for (const Case& c : cases) {
         const SettingsFileData data = CheckSettingsLines(c.lines, c.page);
@@ -102,7 +101,7 @@ TEST(CheckSettingsLines, RefusesShortNonNumericAndOutOfRangeFiles) {
 TEST(CheckSettingsLines, AcceptedFileGivesItsFirst96Values) {
     QStringList lines = Lines({{0, "7"}, {20, "300"}, {42, "+3"}, {95, " 7 "}}, 97);
     lines[96] = QStringLiteral("99");
-    const SettingsFileData data = CheckSettingsLines(lines, SettingsFilePage::Rele);
+    const SettingsFileData data = CheckSettingsLines(lines, SettingsPage::Rele);
     ASSERT_EQ(data.result, SettingsFileResult::Ok);
     std::array<quint32, SettingsImageLength> expected{};
     expected[0] = 7;
@@ -148,7 +147,7 @@ TEST_F(SettingsFileTest, SavedFileLoadsBackWithAnyLineEnding) {
         QByteArray converted = written;
         converted.replace("\r\n", ending);
         const SettingsFileData data =
-            ReadSettingsFile(Put("converted.cfg", converted), SettingsFilePage::Rele);
+            ReadSettingsFile(Put("converted.cfg", converted), SettingsPage::Rele);
         ASSERT_EQ(data.result, SettingsFileResult::Ok) << ending;
         EXPECT_EQ(data.image, image) << ending;
     }
@@ -165,14 +164,14 @@ TEST_F(SettingsFileTest, ValuesOutOfRangeInARealFileAreRefusedNamingByteAndValue
         QList<int> values(96, 0);
         values[c.byte] = c.value;
         const SettingsFileData data =
-            ReadSettingsFile(Put("bad.cfg", test::NumberLines(values)), SettingsFilePage::Rele);
+            ReadSettingsFile(Put("bad.cfg", test::NumberLines(values)), SettingsPage::Rele);
         EXPECT_EQ(data.result, SettingsFileResult::BadValue) << c.value;
         EXPECT_EQ(data.cell, c.cell) << c.value;
     }
 }
 
 TEST_F(SettingsFileTest, UnreadableFileKeepsTheSystemsReason) {
-    const SettingsFileData data = ReadSettingsFile(Path("missing.cfg"), SettingsFilePage::Rpu);
+    const SettingsFileData data = ReadSettingsFile(Path("missing.cfg"), SettingsPage::Rpu);
     EXPECT_EQ(data.result, SettingsFileResult::Unreadable);
     EXPECT_EQ(data.file.status, FileStatus::OpenFailed);
     EXPECT_FALSE(data.file.reason.isEmpty());

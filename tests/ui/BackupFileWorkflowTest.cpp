@@ -6,6 +6,7 @@
 #include "model/MessageText.h"
 #include "model/WorkingImage.h"
 #include "support/ProgramFiles.h"
+#include "support/QtPrinting.h"
 #include "support/SimulatedWindow.h"
 #include "ui/BackupPage.h"
 #include "ui/CommandColumn.h"
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -349,20 +351,28 @@ TEST_F(BackupFileTest, FailedLoadKeepsTheImageReadFromTheUnit) {
     const struct {
         const char* what;
         QString path;
-        QString box;
+        std::function<QString()> box; // asked as the user that loads
     } cases[] = {
         {"a line that is no number", notNumbers,
-         FormatMessage(Text(10101), {Shown(notNumbers), 3})},
+         [&] {
+             return FormatMessage(Text(10101), {Shown(notNumbers), 3});
+         }},
         {"missing", files.Path("reg/gone.rrg"),
-         FormatMessage(Text(10088),
-                       {Shown(files.Path("reg/gone.rrg")), "No such file or directory"})},
-        {"unreadable", locked, FormatMessage(Text(10088), {Shown(locked), "Permission denied"})},
+         [&] {
+             const QString gone = files.Path("reg/gone.rrg");
+             return FormatMessage(Text(10088), {Shown(gone), ProgramFiles::OpenError(gone)});
+         }},
+        {"unreadable", locked,
+         [&] {
+             return FormatMessage(Text(10088), {Shown(locked), ProgramFiles::OpenError(locked)});
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         w.Click("RegBackupRestoreButton");
         const Record before = Shows();
         QStringList boxes;
+        QString expected;
         {
             test::ScopedUnprivileged unprivileged;
             if (!unprivileged.Active())
@@ -370,8 +380,9 @@ TEST_F(BackupFileTest, FailedLoadKeepsTheImageReadFromTheUnit) {
             w.window->SetStatusText({});
             Click("LoadButton", c.path);
             boxes = w.TakeBoxes();
+            expected = c.box();
         }
-        EXPECT_EQ(boxes, QStringList{c.box});
+        EXPECT_EQ(boxes, QStringList{expected});
         EXPECT_EQ(w.dialogs.Messages().back().icon, MessageIcon::Error);
         EXPECT_EQ(Image(), fromUnit);
         EXPECT_EQ(Shows(), before);

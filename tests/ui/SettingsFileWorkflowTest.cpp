@@ -7,6 +7,7 @@
 #include "model/PageRules.h"
 #include "model/WorkingImage.h"
 #include "support/ProgramFiles.h"
+#include "support/QtPrinting.h"
 #include "support/SimulatedWindow.h"
 #include "ui/CommandColumn.h"
 #include "ui/MainPage.h"
@@ -28,7 +29,7 @@ namespace {
 
 constexpr std::size_t SettingsAt = 7 * 256;
 
-std::vector<quint32> Packed(const SettingsPage& page) {
+std::vector<quint32> Packed(const OutputSettingsPage& page) {
     std::vector<quint32> block(256, 0);
     page.Pack(block);
     return block;
@@ -42,17 +43,17 @@ QString Shown(const QString& path) {
 class SettingsFileTest : public ::testing::Test {
   protected:
     // Demo work with the mode button that offers page.
-    void EnterDemo(SettingsPage* page) {
+    void EnterDemo(OutputSettingsPage* page) {
         w.ChooseWorkMode(CommandColumn::DemoItem);
         w.Click(page == w.window->ReleSettingsTabSh ? "RTR_rb" : "RPU_rb");
         w.ChoosePage(page);
         w.TakeStatusTexts();
         w.TakeBoxes();
     }
-    SettingsPage* Rele() const { return w.window->ReleSettingsTabSh; }
-    SettingsPage* Rpu() const { return w.window->ReleSettingsTabRPU; }
+    OutputSettingsPage* Rele() const { return w.window->ReleSettingsTabSh; }
+    OutputSettingsPage* Rpu() const { return w.window->ReleSettingsTabRPU; }
     // A state the factory settings do not have, so a load is seen.
-    void ChangePage(SettingsPage* page) {
+    void ChangePage(OutputSettingsPage* page) {
         SettingsPageModel& model = page->Model();
         if (page == Rele()) {
             ASSERT_TRUE(model.SetMode(2, 5));
@@ -147,7 +148,7 @@ TEST_F(SettingsFileTest, SaveWritesTheActivePagesImageAs96Lines) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.relePage ? "relay page" : "receiver page") +
                      (c.changed ? ", changed" : ", factory settings"));
-        SettingsPage* page = c.relePage ? Rele() : Rpu();
+        OutputSettingsPage* page = c.relePage ? Rele() : Rpu();
         EnterDemo(page);
         if (c.changed)
             ChangePage(page);
@@ -316,7 +317,7 @@ TEST_F(SettingsFileTest, SavedFileLoadsBackOnEitherPage) {
 // Loading clears the event and binding boxes before it unpacks, so whatever
 // the page showed before, the same file gives the same page.
 TEST_F(SettingsFileTest, LoadGivesTheSamePageWhateverThePageShowedBefore) {
-    for (SettingsPage* page : {Rele(), Rpu()}) {
+    for (OutputSettingsPage* page : {Rele(), Rpu()}) {
         SCOPED_TRACE(page->objectName().toStdString());
         EnterDemo(page);
         ChangePage(page);
@@ -390,7 +391,7 @@ TEST_F(SettingsFileTest, RefusedFileChangesNeitherThePageNorTheWorkingImage) {
     const QList<QPushButton*> buttons = w.window->findChildren<QPushButton*>();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        SettingsPage* page = c.relePage ? Rele() : Rpu();
+        OutputSettingsPage* page = c.relePage ? Rele() : Rpu();
         EnterDemo(page);
         ChangePage(page);
         const PageState before = page->Model().State();
@@ -422,22 +423,25 @@ TEST_F(SettingsFileTest, UnreadableFileChangesNothing) {
     const QString locked = files.Put("conf/locked.cfg", NumberText(std::vector<quint32>(96, 0)));
     QFile::setPermissions(locked, QFile::WriteOwner);
     files.OpenToOthers();
+    const QString missing = files.Path("conf/missing.cfg");
     QStringList boxes;
+    QStringList reasons;
     {
         test::ScopedUnprivileged unprivileged;
         if (!unprivileged.Active())
             GTEST_SKIP() << "cannot leave the super-user";
         Load(locked);
         w.window->SetStatusText({});
-        Load(files.Path("conf/missing.cfg"));
+        Load(missing);
         boxes = w.TakeBoxes();
+        reasons = {ProgramFiles::OpenError(locked), ProgramFiles::OpenError(missing)};
     }
     EXPECT_EQ(Rpu()->Model().State(), before);
     EXPECT_EQ(Image(), (std::vector<quint32>{4, 5}));
-    ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[0], FormatMessage(Text(10088), {Shown(locked), "Permission denied"}));
-    EXPECT_EQ(boxes[1], FormatMessage(Text(10088), {Shown(files.Path("conf/missing.cfg")),
-                                                    "No such file or directory"}));
+    ASSERT_FALSE(reasons[0].isEmpty());
+    ASSERT_FALSE(reasons[1].isEmpty());
+    EXPECT_EQ(boxes, (QStringList{FormatMessage(Text(10088), {Shown(locked), reasons[0]}),
+                                  FormatMessage(Text(10088), {Shown(missing), reasons[1]})}));
     EXPECT_EQ(w.TakeStatusTexts(), (QStringList{Text(10034), Text(10034)}));
 }
 
@@ -449,7 +453,7 @@ TEST(SettingsFileOnLine, FileLoadedOnTheRelayPageIsWhatTheUnitReceives) {
     w.Connect();
     w.Click("RTR_rb");
     w.ChoosePage(w.window->ReleSettingsTabSh);
-    SettingsPage* page = w.window->ReleSettingsTabSh;
+    OutputSettingsPage* page = w.window->ReleSettingsTabSh;
     ASSERT_TRUE(page->Model().SetMode(1, 4));
     const std::vector<quint32> saved = Packed(*page);
     const QString path = files.Path("conf/klt_rtr.cfg");

@@ -69,7 +69,7 @@ class ToolProcessEnd : public tunbox::ProcessEnd {
 // settings file before loading it. Reading failures and a short or non-numeric
 // file end the tool with FileExitCode; a value the page refuses ends it as data
 // that fails its range test does in the program.
-Cells ReadCells(const QString& path, tunbox::SettingsFilePage kind) {
+Cells ReadCells(const QString& path, tunbox::SettingsPage kind) {
     const tunbox::LinesRead read = tunbox::ReadLines(path);
     if (!read.outcome.Ok()) {
         const QString reason =
@@ -172,8 +172,8 @@ int main(int argc, char* argv[]) {
     const QString& kind = args.at(0);
     if (kind != u"rtr" && kind != u"rpu")
         Usage();
-    const tunbox::SettingsFilePage page =
-        kind == u"rtr" ? tunbox::SettingsFilePage::Rele : tunbox::SettingsFilePage::Rpu;
+    const tunbox::SettingsPage page =
+        kind == u"rtr" ? tunbox::SettingsPage::Rele : tunbox::SettingsPage::Rpu;
 
     std::optional<Cells> input;
     int output = 0;
@@ -189,6 +189,6 @@ int main(int argc, char* argv[]) {
         Usage();
     }
 
-    return Run(page == tunbox::SettingsFilePage::Rele ? tunbox::ReleRules() : tunbox::RpuRules(),
+    return Run(page == tunbox::SettingsPage::Rele ? tunbox::ReleRules() : tunbox::RpuRules(),
                context, input, output, mode);
 }

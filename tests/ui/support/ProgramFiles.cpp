@@ -23,6 +23,11 @@ QByteArray ProgramFiles::Bytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString ProgramFiles::OpenError(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
+
 QStringList ProgramFiles::Entries(const QString& subfolder) const {
     return QDir(Path(subfolder))
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);

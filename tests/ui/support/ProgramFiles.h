@@ -20,6 +20,9 @@ class ProgramFiles {
     QString Put(const QString& name, const QByteArray& bytes) const;
     // The file's bytes; empty when it cannot be read.
     static QByteArray Bytes(const QString& path);
+    // The system's reason, in the active language, why the file at path cannot
+    // be opened for reading; empty when it can.
+    static QString OpenError(const QString& path);
     // Every name in subfolder, hidden ones included: a save leaves no stray file.
     QStringList Entries(const QString& subfolder) const;
     // Lets another user pass through the program folder and its subfolders, so
