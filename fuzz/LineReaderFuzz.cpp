@@ -1,6 +1,8 @@
 // Any bytes through the line reader and the number reader. Lines never hold a line
-// end, joining and splitting again gives the same lines, and every number read is
-// what the digits of its line say.
+// end, joining and splitting again gives the same lines, every number read is
+// what the digits of its line say, and a backup file's values are its lines'
+// numbers or, when a line is none, that line is the one named.
+#include "files/BackupFile.h"
 #include "files/DecimalNumber.h"
 #include "files/LineFile.h"
 
@@ -42,5 +44,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (tunbox::SplitLines(tunbox::JoinLines(lines)) != lines)
         std::abort();
+
+    int badLine = 0;
+    const auto values = tunbox::BackupImageValues(lines, &badLine);
+    qsizetype firstBad = -1;
+    for (qsizetype k = 0; k < lines.size() && firstBad < 0; ++k) {
+        if (!tunbox::ParseDecimalLine(lines[k]))
+            firstBad = k;
+    }
+    if (firstBad >= 0) {
+        if (values || badLine != firstBad + 1)
+            std::abort();
+    } else {
+        if (!values || badLine != 0 || values->size() != static_cast<std::size_t>(lines.size()))
+            std::abort();
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            if ((*values)[static_cast<std::size_t>(k)] !=
+                static_cast<std::uint32_t>(*tunbox::ParseDecimalLine(lines[k])))
+                std::abort();
+        }
+    }
     return 0;
 }

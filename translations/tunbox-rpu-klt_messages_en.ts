@@ -503,5 +503,10 @@
             <extracomment>Данные резервной копии повреждены: нужно 1792 числа от 0 до 255! Запись в прибор не выполнена.</extracomment>
             <translation>The backup data are damaged: 1792 numbers from 0 to 255 are needed! Nothing was written to the unit.</translation>
         </message>
+        <message>
+            <source>10101</source>
+            <extracomment>Файл %s не является файлом резервной копии: строка %d не является целым числом!</extracomment>
+            <translation>The file %s is not a backup file: line %d is not an integer!</translation>
+        </message>
     </context>
 </TS>

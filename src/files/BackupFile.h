@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace tunbox {
@@ -23,16 +24,32 @@ struct BackupFileData {
     FileOutcome file;
     QStringList lines; // every line of the file; empty unless file is Ok
     QString confCode;  // the last line, shown as the configuration code
+    // The working image the lines give, one value per line (see
+    // BackupImageValues); empty unless file is Ok and badLine is 0.
+    std::vector<std::uint32_t> values;
+    int badLine = 0; // the first line that is no integer, counted from 1; 0 for none
 };
 
-// Reads the file at path (ReadLines). Its length is not checked here: the image
-// is checked when it is written to the unit.
+// Reads the file at path (ReadLines) and converts its lines. Its length and the
+// range of its values are not checked here: the image is checked when it is
+// written to the unit.
 BackupFileData ReadBackupFile(const QString& path);
+
+// The values of lines, one per line: each an integer (ParseDecimalLine), a
+// negative number as its 32-bit two's complement. None when a line is anything
+// else; firstBad (when given) then gets that line's number, counted from 1.
+std::optional<std::vector<std::uint32_t>> BackupImageValues(const QStringList& lines,
+                                                            int* firstBad = nullptr);
 
 // The registration image the lines of the working image describe: the first
 // RegistrationImageLength lines, each an integer 0..255. None when there are fewer
 // lines or one of them is anything else, so nothing is sent that would change the
 // unit's memory into something the file did not say.
 std::optional<std::vector<std::uint32_t>> RegistrationImageFromLines(const QStringList& lines);
+
+// The same rule on a working image: its first RegistrationImageLength values,
+// each 0..255. A value above 255 is refused rather than sent as its low byte.
+std::optional<std::vector<std::uint32_t>>
+RegistrationImageFromValues(std::span<const std::uint32_t> values);
 
 } // namespace tunbox

@@ -20,6 +20,13 @@ QString FileErrorText(const MessageLookup& lookup, const QString& file,
     return {};
 }
 
+QString SaveErrorText(const MessageLookup& lookup, const QString& file,
+                      const FileOutcome& outcome) {
+    if (outcome.Ok())
+        return {};
+    return FormatMessage(lookup(FileWriteErrorId), {file, outcome.reason});
+}
+
 QString SettingsFileErrorText(const MessageLookup& lookup, const QString& file,
                               const SettingsFileData& data) {
     switch (data.result) {
@@ -35,6 +42,15 @@ QString SettingsFileErrorText(const MessageLookup& lookup, const QString& file,
         return FormatMessage(lookup(SettingsBadValueId),
                              {file, data.cell.byte, static_cast<qint32>(data.cell.value)});
     }
+    return {};
+}
+
+QString BackupFileErrorText(const MessageLookup& lookup, const QString& file,
+                            const BackupFileData& data) {
+    if (!data.file.Ok())
+        return FileErrorText(lookup, file, data.file);
+    if (data.badLine > 0)
+        return FormatMessage(lookup(BackupNotNumberId), {file, data.badLine});
     return {};
 }
 

@@ -1,6 +1,8 @@
 #include "ui/TransferWorkflow.h"
 
 #include "app/MessageTable.h"
+#include "files/BackupFile.h"
+#include "files/FileMessages.h"
 #include "link/BlockTransfer.h"
 #include "model/SettingsLayout.h"
 #include "model/WorkingImage.h"
@@ -13,6 +15,7 @@
 #include "ui/Workflows.h"
 #include "ui/settings/SettingsPages.h"
 
+#include <optional>
 #include <type_traits>
 #include <vector>
 
@@ -24,6 +27,7 @@ namespace tunbox {
 namespace {
 
 constexpr std::size_t RegistrationLength = RegistrationBlockCount * BlockLength;
+static_assert(RegistrationLength == std::size_t{RegistrationImageLength});
 
 int ReadFailureMessage(BlockResult result) {
     switch (result) {
@@ -138,15 +142,16 @@ void TransferWorkflow::ReadSettings() {
 }
 
 void TransferWorkflow::WriteRegistration() {
-    const std::vector<quint32>& image = window_.Image().Values();
-    if (image.size() < RegistrationLength) {
-        // Nothing goes to the unit from a working image that is no registration image.
-        ReportError(window_, 10100);
+    // Nothing goes to the unit from a working image that is no registration image:
+    // too short, or a value that is no byte (its low byte would corrupt the memory).
+    const std::optional<std::vector<quint32>> values =
+        RegistrationImageFromValues(window_.Image().Values());
+    if (!values) {
+        ReportError(window_, BackupImageErrorId);
         return;
     }
-    const std::vector<quint32> values(image.begin(), image.begin() + RegistrationLength);
     const BlockResult result =
-        Write(window_, RegistrationBlockCount, RegistrationBlockAddress, values);
+        Write(window_, RegistrationBlockCount, RegistrationBlockAddress, *values);
     window_.SetProgress(0);
     if (result == BlockResult::Ok) {
         ReportNotice(window_, 10046);

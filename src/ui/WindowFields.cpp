@@ -1,10 +1,10 @@
 #include "ui/WindowFields.h"
 
+#include "files/BackupFileName.h"
 #include "model/SettingsLayout.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 
 namespace tunbox {
 
@@ -13,23 +13,11 @@ void SetProgramFields(WindowFields& fields, const QString& programDir, const QDa
     fields.OutputCount = OutputCount;
     fields.ReleImageLength = ReleImageLength;
     fields.SettingsImageLength = SettingsImageLength;
-    fields.DateTag = MakeDateTag(today, QLocale().dateFormat(QLocale::ShortFormat));
-    fields.RpuFilePrefix = QStringLiteral("klt_rpu_");
-    fields.RtrFilePrefix = QStringLiteral("klt_rtr_");
-    fields.ObjectFilePrefix = QStringLiteral("object_");
-    fields.ConfTag = QStringLiteral("_conf_");
-}
-
-QString MakeDateTag(const QDate& date, const QString& shortDateFormat) {
-    QString text = QLocale().toString(date, shortDateFormat);
-    if (text.size() > 6) {
-        text.remove(2, 1);
-        text.remove(4, 3);
-    }
-    static const QString notInFileNames = QStringLiteral("/\\:*?\"<>|");
-    text.removeIf(
-        [](QChar c) { return notInFileNames.contains(c) || c.category() == QChar::Other_Control; });
-    return QLatin1Char('_') + text + QLatin1Char('_');
+    fields.DateTag = DateTag(today);
+    fields.RpuFilePrefix = QLatin1String(RpuFilePrefix);
+    fields.RtrFilePrefix = QLatin1String(RtrFilePrefix);
+    fields.ObjectFilePrefix = QLatin1String(ObjectFilePrefix);
+    fields.ConfTag = QLatin1String(ConfTag);
 }
 
 void CreateProgramFolders(const QString& programDir) {

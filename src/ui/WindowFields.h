@@ -32,15 +32,9 @@ struct WindowFields {
 };
 
 // Sets the folder, the output and image sizes and the file-name parts the
-// window starts with, for a program in programDir on the given day.
+// window starts with, for a program in programDir on the given day: DateTag is
+// "_" + ddMMyy + "_" of today, whatever the user's date format.
 void SetProgramFields(WindowFields& fields, const QString& programDir, const QDate& today);
-
-// "_" + the date in shortDateFormat, shortened to six characters by dropping the
-// 3rd character and then 3 characters from the new 5th when longer than six,
-// + "_". "dd.MM.yyyy" gives "_081226_" for 8 December 2026. The tag ends up in
-// file names, so characters a file name cannot hold (such as the "/" of
-// "M/d/yy") are left out.
-QString MakeDateTag(const QDate& date, const QString& shortDateFormat);
 
 // Creates "reg", "base" and "conf" in programDir where they are missing, open
 // for the owner to read and write. Failures are ignored: the workflows that

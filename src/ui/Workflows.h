@@ -3,10 +3,12 @@
 #include "ui/BackupFileWorkflow.h"
 #include "ui/BackupWorkflow.h"
 #include "ui/ConnectionWorkflow.h"
+#include "ui/FileCommandWorkflow.h"
 #include "ui/FirmwareWorkflow.h"
 #include "ui/HelpWorkflow.h"
 #include "ui/LanguageWorkflow.h"
 #include "ui/OperatingModeWorkflow.h"
+#include "ui/SettingsFileWorkflow.h"
 #include "ui/SettingsWorkflow.h"
 #include "ui/TransferWorkflow.h"
 
@@ -21,7 +23,8 @@ class MainWindow;
 struct Workflows {
     explicit Workflows(MainWindow& window)
         : connection(window), operatingMode(window), transfers(window), backup(window),
-          backupFiles(window), firmware(window), settings(window), language(window), help(window) {}
+          backupFiles(window), firmware(window), settings(window), language(window), help(window),
+          files(window), settingsFiles(window) {}
 
     ConnectionWorkflow connection;
     OperatingModeWorkflow operatingMode;
@@ -32,6 +35,8 @@ struct Workflows {
     SettingsWorkflow settings;
     LanguageWorkflow language;
     HelpWorkflow help;
+    FileCommandWorkflow files;
+    SettingsFileWorkflow settingsFiles;
 };
 
 } // namespace tunbox

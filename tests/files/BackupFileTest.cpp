@@ -43,6 +43,30 @@ TEST_F(BackupFileTest, SavedImageLoadsBackLineForLine) {
     EXPECT_EQ(data.confCode, "255");
 }
 
+// Every line becomes one value of the working image, whatever the file's length;
+// a line that is no number refuses the file, naming the first such line.
+TEST_F(BackupFileTest, LinesBecomeTheValuesOfTheWorkingImage) {
+    struct Case {
+        QByteArray content;
+        std::vector<std::uint32_t> values;
+        int badLine;
+    };
+    const Case cases[] = {
+        {"1\r\n2\r\n17\r\n", {1, 2, 17}, 0},
+        {"7\r300\r-1", {7, 300, 0xFFFFFFFFu}, 0}, // checked when written to the unit
+        {"", {}, 0},
+        {"1\r\nx\r\n3\r\ny\r\n", {}, 2},
+        {"1\r\n\r\n3\r\n", {}, 2}, // an empty line is no number
+        {"1\n2\n99999999999\n", {}, 3},
+    };
+    for (const Case& c : cases) {
+        const BackupFileData data = ReadBackupFile(Put("a.rrg", c.content));
+        ASSERT_TRUE(data.file.Ok());
+        EXPECT_EQ(data.values, c.values) << c.content.toStdString();
+        EXPECT_EQ(data.badLine, c.badLine) << c.content.toStdString();
+    }
+}
+
 TEST_F(BackupFileTest, UnreadableFileKeepsTheSystemsReason) {
     const BackupFileData data = ReadBackupFile(Path("gone.rrg"));
     EXPECT_EQ(data.file.status, FileStatus::OpenFailed);
@@ -85,6 +109,20 @@ TEST(RegistrationImageFromLines, OnlyAFullImageOfByteValuesGoesToTheUnit) {
     EXPECT_EQ((*image)[0], 0u);
     EXPECT_EQ((*image)[1], 255u);
     EXPECT_EQ((*image)[1791], 17u);
+}
+
+TEST(RegistrationImageFromValues, TakesTheFirst1792ByteValues) {
+    std::vector<std::uint32_t> values(RegistrationImageLength, 255);
+    EXPECT_TRUE(RegistrationImageFromValues(values));
+    values.push_back(4000); // beyond the image: not sent, not checked
+    const auto image = RegistrationImageFromValues(values);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->size(), std::size_t{RegistrationImageLength});
+    values[1791] = 256;
+    EXPECT_FALSE(RegistrationImageFromValues(values));
+    values[1791] = 0xFFFFFFFFu;
+    EXPECT_FALSE(RegistrationImageFromValues(values));
+    EXPECT_FALSE(RegistrationImageFromValues(std::vector<std::uint32_t>(1791, 0)));
 }
 
 } // namespace

@@ -22,6 +22,8 @@ QString Pattern(int id) {
         return "line %s %d";
     case SettingsBadValueId:
         return "value %s %d=%d";
+    case BackupNotNumberId:
+        return "backup line %s %d";
     }
     return {};
 }
@@ -59,6 +61,22 @@ TEST(SettingsFileErrorText, NamesTheLineOrTheByteAndItsSignedValue) {
     data.file = {FileStatus::OpenFailed, "No such file or directory"};
     EXPECT_EQ(SettingsFileErrorText(Pattern, "a.cfg", data),
               "read a.cfg: No such file or directory");
+}
+
+// A save that could not even create its file is still a failed save.
+TEST(SaveErrorText, SaysWriteWhateverStepFailed) {
+    for (FileStatus status : {FileStatus::OpenFailed, FileStatus::WriteFailed})
+        EXPECT_EQ(SaveErrorText(Pattern, "a.cfg", {status, "why"}), "write a.cfg: why");
+    EXPECT_EQ(SaveErrorText(Pattern, "a.cfg", {}), "");
+}
+
+TEST(BackupFileErrorText, NamesTheReasonOrTheFirstLineThatIsNoNumber) {
+    BackupFileData data;
+    EXPECT_EQ(BackupFileErrorText(Pattern, "a.rrg", data), "");
+    data.badLine = 1792;
+    EXPECT_EQ(BackupFileErrorText(Pattern, "a.rrg", data), "backup line a.rrg 1792");
+    data.file = {FileStatus::ReadFailed, "Input/output error"};
+    EXPECT_EQ(BackupFileErrorText(Pattern, "a.rrg", data), "read a.rrg: Input/output error");
 }
 
 } // namespace

@@ -114,6 +114,23 @@ TEST_F(SettingsTool, NormalizeRepacksThroughAFreshPage) {
     EXPECT_EQ(Joined(p.out), Joined(Numbers(rpuOut)));
 }
 
+// The tool reads a file as the program does: lines end at CR LF, CR or LF.
+TEST_F(SettingsTool, EveryLineEndingReadsTheSame) {
+    const QByteArray crlf = Numbers(Defaults()).join("\r\n").toLatin1() + "\r\n";
+    const ToolRun expected = RunTool({"normalize", "rtr", File("crlf.cfg", Numbers(Defaults()))});
+    ASSERT_EQ(expected.exitCode, 0);
+    for (const char* ending : {"\r", "\n"}) {
+        const QString path = dir_.filePath("other.cfg");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(crlf).replace("\r\n", ending));
+        f.close();
+        const ToolRun r = RunTool({"normalize", "rtr", path});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(Joined(r.out), Joined(expected.out));
+    }
+}
+
 TEST_F(SettingsTool, ModeClicksAModeBetweenUnpackAndPack) {
     // Relay 1 to "Исполнительный": close time 10 s, only OnOffLine preset.
     std::vector<unsigned> rtr = Defaults();

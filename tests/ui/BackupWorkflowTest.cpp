@@ -79,6 +79,8 @@ TEST_F(BackupPageTest, ActionButtonsChooseWhatTheSharedButtonsAreForWhenConnecte
     };
     for (const auto& c : cases) {
         ShowRecord();
+        if (c.button == std::string("RegBackupDeleteButton"))
+            w.dialogs.QueueFileName({}); // the delete workflow's dialog, cancelled
         w.Click(c.button);
         EXPECT_EQ(UsableOf(w), c.usable) << c.button;
         EXPECT_EQ(Page()->RPU_RTRRadioGr->ItemIndex(), -1) << c.button;
@@ -100,6 +102,7 @@ TEST_F(BackupPageTest, DemoWorkOffersLoadAndDeleteOnly) {
     w.window->Work().backup.RegBackupCreateButtonClick(Page()->RegBackupRestoreButton);
     EXPECT_TRUE(UsableOf(w).load);
     EXPECT_FALSE(UsableOf(w).mode);
+    w.dialogs.QueueFileName({});
     w.Click("RegBackupDeleteButton");
     EXPECT_FALSE(UsableOf(w).object);
     EXPECT_FALSE(UsableOf(w).module);

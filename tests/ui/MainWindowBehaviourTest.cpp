@@ -200,7 +200,7 @@ TEST(MainWindowConstruction, SetsTheProgramFolderAndFileNameParts) {
     EXPECT_EQ(fields.ObjectFilePrefix, "object_");
     EXPECT_EQ(fields.ConfTag, "_conf_");
     EXPECT_TRUE(fields.NewFirmwareFile.isEmpty());
-    EXPECT_TRUE(fields.DateTag.startsWith('_') && fields.DateTag.endsWith('_'));
+    EXPECT_EQ(fields.DateTag, "_081226_");
     for (const char* folder : {"reg", "base", "conf"})
         EXPECT_TRUE(QFileInfo(QDir(w.programDir.path()).filePath(folder)).isDir()) << folder;
     // Building the window talks to no unit.

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
@@ -47,13 +48,20 @@ QStringList CutTexts(const QWidget* root) {
     return cut;
 }
 
+// The state in w, its file dialogs answered as the tool answers them.
+void Prepare(SimulatedWindow& w, const ScreenshotState& state) {
+    for (const QString& file : state.chosenFiles)
+        w.dialogs.QueueFileName(QDir(w.programDir.path()).filePath(file));
+    state.prepare(*w.window);
+}
+
 TEST(ScreenshotStates, EveryStateShowsEveryTextWhole) {
     const std::vector<ScreenshotState> states = ScreenshotStates();
     ASSERT_FALSE(states.empty());
     for (const ScreenshotState& state : states) {
         SCOPED_TRACE(state.name.toStdString());
         SimulatedWindow w;
-        state.prepare(*w.window);
+        Prepare(w, state);
         // Layouts settle on the events a text change posts, as before a picture.
         QApplication::processEvents();
         EXPECT_EQ(CutTexts(w.window.get()).join(QStringLiteral(", ")).toStdString(), "");
@@ -71,7 +79,7 @@ TEST(ScreenshotStates, EveryStateShowsEveryTextWholeInEnglish) {
     for (const ScreenshotState& state : ScreenshotStates()) {
         SCOPED_TRACE(state.name.toStdString());
         SimulatedWindow w;
-        state.prepare(*w.window);
+        Prepare(w, state);
         QApplication::processEvents();
         EXPECT_EQ(CutTexts(w.window.get()).join(QStringLiteral(", ")).toStdString(), "");
     }
@@ -92,7 +100,7 @@ TEST(ScreenshotStates, ThePageStatesShowTheirPageWithItsTab) {
                          [&](const ScreenshotState& s) { return s.name == stateName; });
         ASSERT_NE(state, states.end());
         SimulatedWindow w;
-        state->prepare(*w.window);
+        Prepare(w, *state);
         auto* page = w.Find(pageName);
         EXPECT_TRUE(page->isVisible());
         const auto* tabs = w.window->findChild<QTabBar*>();

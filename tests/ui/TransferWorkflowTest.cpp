@@ -133,27 +133,67 @@ TEST_F(BackupTransferTest, RestoreWritesTheWorkingImageBackUnchanged) {
     std::vector<quint32> image(1792);
     for (std::size_t k = 0; k < image.size(); ++k)
         image[k] = static_cast<quint32>((k * 7) % 256);
-    image[5] = 300; // sent as its low byte
+    image[5] = 255;
+    image[6] = 0;
+    image.push_back(99); // lines after the image are not sent
     w.window->Image().Refill(image);
     w.Find<QPushButton>("WriteButton")->setEnabled(true); // as a loaded backup leaves it
     w.Click("WriteButton");
     EXPECT_EQ(w.TakeBoxes(), QStringList{Text(10046)});
-    for (std::size_t k = 0; k < image.size(); ++k)
-        ASSERT_EQ(w.unit.Memory()[k], static_cast<std::uint8_t>(image[k])) << k;
+    for (std::size_t k = 0; k < 1792; ++k)
+        ASSERT_EQ(w.unit.Memory()[k], image[k]) << k;
     EXPECT_EQ(Progress(), 0);
+    EXPECT_EQ(w.window->Image().Values(), image) << "the working image stays";
 }
 
-TEST_F(BackupTransferTest, ShortWorkingImageIsRefusedBeforeAnythingIsSent) {
-    w.window->Image().Refill(std::vector<quint32>(1791, 9));
-    w.Find<QPushButton>("WriteButton")->setEnabled(true);
-    const unsigned writesBefore = w.transport.Writes();
-    const auto memoryBefore = w.unit.Memory();
-    w.Click("WriteButton");
-    EXPECT_EQ(w.transport.Writes(), writesBefore);
-    EXPECT_EQ(w.unit.Memory(), memoryBefore);
-    EXPECT_EQ(w.TakeBoxes().size(), 1);
-    EXPECT_TRUE(w.window->Commands()->DisconnectButton->isEnabled()) << "still connected";
-    EXPECT_EQ(w.window->MainPageC->ActivePage(), w.window->RegistBackupTabSh);
+// A working image that is not 1792 byte values would change the unit's memory
+// into something no backup said: nothing is sent, the window stays connected.
+TEST_F(BackupTransferTest, ImageThatIsNoRegistrationImageIsRefusedBeforeAnythingIsSent) {
+    std::vector<quint32> full(1792, 9);
+    const struct {
+        const char* what;
+        std::vector<quint32> image;
+    } cases[] = {
+        {"1791 values", std::vector<quint32>(1791, 9)},
+        {"empty", {}},
+        {"a settings file", std::vector<quint32>(96, 0)},
+        {"300 in byte 5",
+         [&] {
+             auto v = full;
+             v[5] = 300;
+             return v;
+         }()},
+        {"-1 from a file in byte 1791",
+         [&] {
+             auto v = full;
+             v[1791] = 0xFFFFFFFFu;
+             return v;
+         }()},
+        {"256 in byte 0",
+         [&] {
+             auto v = full;
+             v[0] = 256;
+             return v;
+         }()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        w.window->Image().Refill(c.image);
+        w.Find<QPushButton>("WriteButton")->setEnabled(true);
+        const unsigned writesBefore = w.transport.Writes();
+        const auto memoryBefore = w.unit.Memory();
+        w.window->SetStatusText({}); // the same text again shows as a change
+        w.TakeStatusTexts();
+        w.Click("WriteButton");
+        EXPECT_EQ(w.transport.Writes(), writesBefore);
+        EXPECT_EQ(w.unit.Memory(), memoryBefore);
+        EXPECT_EQ(w.TakeBoxes(), QStringList{Text(10100)});
+        EXPECT_EQ(w.TakeStatusTexts(), QStringList{Text(10100)});
+        EXPECT_EQ(w.dialogs.Messages().back().icon, MessageIcon::Error);
+        EXPECT_EQ(w.window->Image().Values(), c.image);
+        EXPECT_TRUE(w.window->Commands()->DisconnectButton->isEnabled()) << "still connected";
+        EXPECT_EQ(w.window->MainPageC->ActivePage(), w.window->RegistBackupTabSh);
+    }
 }
 
 TEST_F(BackupTransferTest, FailedReadKeepsTheImageAndTheProgressAndResets) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -10,30 +11,18 @@
 namespace tunbox {
 namespace {
 
-struct DateTagCase {
-    const char* format;
-    QDate date;
-    const char* tag;
-};
-
-TEST(DateTag, ShortensDatesLongerThanSixCharacters) {
-    const DateTagCase cases[] = {
-        // ten characters: the day, month and the year's last two digits remain
-        {"dd.MM.yyyy", QDate(2026, 12, 8), "_081226_"},
-        {"dd.MM.yyyy", QDate(2031, 1, 31), "_310131_"},
-        // six characters or fewer stay as they are
-        {"ddMMyy", QDate(2026, 12, 8), "_081226_"},
-        {"d.M.yy", QDate(2026, 1, 5), "_5.1.26_"},
-        // eight characters follow the same rule
-        {"dd.MM.yy", QDate(2026, 12, 8), "_0812_"},
-        // a separator a file name cannot hold is left out
-        {"M/d/yyyy", QDate(2026, 12, 8), "_1286_"},
-        {"yyyy/MM/dd", QDate(2026, 12, 8), "_20608_"},
-    };
-    for (const DateTagCase& c : cases) {
-        SCOPED_TRACE(c.format);
-        EXPECT_EQ(MakeDateTag(c.date, QString::fromLatin1(c.format)), QString::fromLatin1(c.tag));
+// The date in backup names is ddMMyy of the day the window starts, whatever
+// the user's short date format (some hold "/", which no file name can).
+TEST(ProgramFields, DateTagIsTheStartDayAsDdMMyyInEveryLocale) {
+    const QLocale before;
+    for (const char* locale : {"ru_RU", "en_US", "de_DE", "ja_JP"}) {
+        SCOPED_TRACE(locale);
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        WindowFields fields;
+        SetProgramFields(fields, QStringLiteral("/opt/tunbox"), QDate(2027, 1, 31));
+        EXPECT_EQ(fields.DateTag, "_310127_");
     }
+    QLocale::setDefault(before);
 }
 
 TEST(ProgramFolders, MissingFoldersAreCreatedAndExistingOnesKept) {

@@ -10,12 +10,24 @@ MessageAnswer ScreenshotDialogs::ShowMessage(const QString& caption, const QStri
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
+void ScreenshotDialogs::QueueFileName(const QString& path) {
+    fileNames_.push_back(path);
+}
+
 QString ScreenshotDialogs::GetOpenFileName(const FileDialogRequest&) {
-    return {};
+    return NextFileName();
 }
 
 QString ScreenshotDialogs::GetSaveFileName(const FileDialogRequest&) {
-    return {};
+    return NextFileName();
+}
+
+QString ScreenshotDialogs::NextFileName() {
+    if (fileNames_.empty())
+        return {};
+    QString path = fileNames_.front();
+    fileNames_.pop_front();
+    return path;
 }
 
 void ScreenshotDialogs::SetHourglass(bool) {}

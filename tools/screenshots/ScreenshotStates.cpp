@@ -1,5 +1,7 @@
 #include "ScreenshotStates.h"
 
+#include "files/BackupFile.h"
+#include "files/LineFile.h"
 #include "link/CommandFrame.h"
 #include "model/WorkingImage.h"
 #include "ui/BackupPage.h"
@@ -12,10 +14,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QTabWidget>
-
-#include <QKeyEvent>
 
 namespace tunbox {
 namespace {
@@ -138,6 +139,22 @@ void ConnectedFirmwareDetails(MainWindow& window) {
     }
 }
 
+// The backup the loading state finds in the folder "reg": a synthetic image
+// of 1792 values whose last, the configuration code, is 5.
+const QString LoadedBackup = QStringLiteral("reg/klt_rtr_150_081226_object_A-7_conf_5.rrg");
+
+// Connected, and a backup file loaded for restoring: "Восстановить", "Загрузить".
+void ConnectedBackupLoaded(MainWindow& window) {
+    QStringList lines;
+    for (int k = 0; k < RegistrationImageLength; ++k)
+        lines.append(QString::number(k + 1 < RegistrationImageLength ? k % 256 : 5));
+    WriteLines(QDir(window.Fields().ProgramDir).filePath(LoadedBackup), lines);
+    Connect(window);
+    window.MainPageC->setCurrentWidget(window.RegistBackupTabSh);
+    window.RegistBackupTabSh->RegBackupRestoreButton->click();
+    window.Commands()->LoadButton->click();
+}
+
 void DemoWork(MainWindow& window) {
     window.Commands()->OperModeCmB->setCurrentIndex(CommandColumn::DemoItem);
     emit window.Commands()->OperModeCmB->activated(CommandColumn::DemoItem);
@@ -153,6 +170,7 @@ std::vector<ScreenshotState> WorkflowStates() {
         {QStringLiteral("23-connected-backup-read"), ConnectedBackupRead},
         {QStringLiteral("24-demo-main"), DemoWork},
         {QStringLiteral("25-connected-firmware-details"), ConnectedFirmwareDetails},
+        {QStringLiteral("26-connected-backup-loaded"), ConnectedBackupLoaded, {LoadedBackup}},
     };
 }
 

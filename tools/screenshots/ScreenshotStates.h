@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -15,6 +16,9 @@ class MainWindow;
 struct ScreenshotState {
     QString name;
     std::function<void(MainWindow&)> prepare;
+    // What the file dialogs prepare opens answer, in turn: paths within the
+    // program's folder. Dialogs beyond these are cancelled.
+    QStringList chosenFiles = {};
 };
 
 // Every state the tool renders, in order. Add a state here to get its picture.

@@ -42,6 +42,8 @@ const BoxPicture BoxPictures[] = {
      tunbox::MessageButtons::YesNo},
     {"91-box-update-question", 10013, 10062, tunbox::MessageIcon::Question,
      tunbox::MessageButtons::YesNo},
+    {"92-box-overwrite-question", 10013, 10042, tunbox::MessageIcon::Question,
+     tunbox::MessageButtons::YesNo},
 };
 
 const char LanguageDialogPicture[] = "30-language-dialog";
@@ -67,6 +69,8 @@ class Renderer {
                 continue;
             tunbox::SimulatedUnit unit(104, FactorySettingsBytes());
             tunbox::ScreenshotDialogs dialogs;
+            for (const QString& file : state.chosenFiles)
+                dialogs.QueueFileName(QDir(programDir_.path()).filePath(file));
             tunbox::MainWindow window(tunbox::WindowServices{unit, dialogs, programDir_.path()});
             window.show();
             state.prepare(window);

@@ -16,13 +16,14 @@
 // line on stderr).
 
 #include "app/BuiltInMessages.h"
+#include "files/LineFile.h"
+#include "files/OutputSettingsFile.h"
 #include "link/UnitIdentity.h"
 #include "model/PageRules.h"
 #include "model/ProcessEnd.h"
 #include "model/SettingsLayout.h"
 #include "model/SettingsPageModel.h"
 
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -64,60 +65,39 @@ class ToolProcessEnd : public tunbox::ProcessEnd {
     }
 };
 
-// Lines end at CR LF, CR or LF; a terminator after the last line opens no new line.
-QStringList SplitLines(const QString& text) {
-    QStringList lines;
-    QString current;
-    bool open = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-                ++i;
-            lines.append(current);
-            current.clear();
-            open = false;
-        } else {
-            current += c;
-            open = true;
-        }
+// The file's 96 cells, checked for the page of kind as the program checks a
+// settings file before loading it. Reading failures and a short or non-numeric
+// file end the tool with FileExitCode; a value the page refuses ends it as data
+// that fails its range test does in the program.
+Cells ReadCells(const QString& path, tunbox::SettingsPage kind) {
+    const tunbox::LinesRead read = tunbox::ReadLines(path);
+    if (!read.outcome.Ok()) {
+        const QString reason =
+            read.outcome.status == tunbox::FileStatus::TooLarge
+                ? QStringLiteral("larger than %1 bytes").arg(tunbox::MaxLineFileSize)
+                : read.outcome.reason;
+        Fail(FileExitCode, QStringLiteral("cannot read %1: %2").arg(path, reason));
     }
-    if (open)
-        lines.append(current);
-    return lines;
-}
-
-// A decimal integer that fits 32 bits, signed or unsigned; negative values wrap
-// as the program's 32-bit cells do (-1 becomes 0xFFFFFFFF).
-std::optional<quint32> ParseCell(const QString& line) {
-    bool ok = false;
-    const qlonglong v = line.trimmed().toLongLong(&ok, 10);
-    if (!ok || v < -2147483648LL || v > 4294967295LL)
-        return std::nullopt;
-    return static_cast<quint32>(v);
-}
-
-Cells ReadSettingsFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        Fail(FileExitCode, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    const QStringList lines = SplitLines(QString::fromLatin1(file.readAll()));
-    if (lines.size() < tunbox::SettingsImageLength)
+    const tunbox::SettingsFileData data = tunbox::CheckSettingsLines(read.lines, kind);
+    switch (data.result) {
+    case tunbox::SettingsFileResult::Ok:
+        break;
+    case tunbox::SettingsFileResult::Unreadable:
+        Fail(FileExitCode, QStringLiteral("cannot read %1: %2").arg(path, data.file.reason));
+    case tunbox::SettingsFileResult::TooFewLines:
         Fail(FileExitCode, QStringLiteral("%1 has %2 lines, %3 needed")
                                .arg(path)
-                               .arg(lines.size())
+                               .arg(data.lineCount)
                                .arg(tunbox::SettingsImageLength));
-    Cells cells{};
-    for (int k = 0; k < tunbox::SettingsImageLength; ++k) {
-        const std::optional<quint32> cell = ParseCell(lines.at(k));
-        if (!cell)
-            Fail(FileExitCode, QStringLiteral("%1 line %2 is not a decimal integer: \"%3\"")
-                                   .arg(path)
-                                   .arg(k + 1)
-                                   .arg(lines.at(k)));
-        cells[k] = *cell;
+    case tunbox::SettingsFileResult::NotANumber:
+        Fail(FileExitCode, QStringLiteral("%1 line %2 is not a decimal integer: \"%3\"")
+                               .arg(path)
+                               .arg(data.line)
+                               .arg(data.lines.at(data.line - 1)));
+    case tunbox::SettingsFileResult::BadValue:
+        ToolProcessEnd().AbortOnBadData(data.cell.byte, data.cell.value);
     }
-    return cells;
+    return data.image;
 }
 
 int ParseNumber(const QString& text, int min, int max) {
@@ -192,21 +172,23 @@ int main(int argc, char* argv[]) {
     const QString& kind = args.at(0);
     if (kind != u"rtr" && kind != u"rpu")
         Usage();
+    const tunbox::SettingsPage page =
+        kind == u"rtr" ? tunbox::SettingsPage::Rele : tunbox::SettingsPage::Rpu;
 
     std::optional<Cells> input;
     int output = 0;
     int mode = 0;
     if (command == u"normalize" && args.size() == 2) {
-        input = ReadSettingsFile(args.at(1));
+        input = ReadCells(args.at(1), page);
     } else if (command == u"defaults" && args.size() == 1) {
     } else if (command == u"mode" && args.size() == 4) {
         output = ParseNumber(args.at(2), 1, tunbox::OutputCount);
         mode = ParseNumber(args.at(3), 0, tunbox::ModeCount - 1);
-        input = ReadSettingsFile(args.at(1));
+        input = ReadCells(args.at(1), page);
     } else {
         Usage();
     }
 
-    return Run(kind == u"rtr" ? tunbox::ReleRules() : tunbox::RpuRules(), context, input, output,
-               mode);
+    return Run(page == tunbox::SettingsPage::Rele ? tunbox::ReleRules() : tunbox::RpuRules(),
+               context, input, output, mode);
 }

@@ -25,8 +25,9 @@ std::vector<std::uint8_t> FactorySettingsBytes() {
 
 } // namespace
 
-SimulatedWindow::SimulatedWindow(std::uint8_t version) : unit(version, FactorySettingsBytes()) {
-    WindowServices services{transport, dialogs, programDir.path(), QDate(2026, 12, 8)};
+SimulatedWindow::SimulatedWindow(std::uint8_t version, const QDate& today)
+    : unit(version, FactorySettingsBytes()) {
+    WindowServices services{transport, dialogs, programDir.path(), today};
     services.pause = [this](int ms) { pauses.push_back(ms); };
     window = std::make_unique<MainWindow>(services);
     QObject::connect(window->Bottom().MainStatusB, &QStatusBar::messageChanged, window.get(),

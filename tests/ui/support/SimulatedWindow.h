@@ -25,7 +25,8 @@ namespace tunbox {
 // scripted dialogs and a temporary program folder. Exchanges run through the
 // window's exchange runner; the unit's pauses are counted, not waited.
 struct SimulatedWindow {
-    explicit SimulatedWindow(std::uint8_t version = 104);
+    // The window starts on today (file names carry the start date).
+    explicit SimulatedWindow(std::uint8_t version = 104, const QDate& today = QDate(2026, 12, 8));
 
     // The control with objectName; fails the test when there is not exactly one.
     template <typename W = QWidget> W* Find(const char* objectName) const {

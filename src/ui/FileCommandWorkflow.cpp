@@ -1,0 +1,101 @@
+#include "ui/FileCommandWorkflow.h"
+
+#include "app/MessageTable.h"
+#include "files/FileDialogSpec.h"
+#include "files/FileMessages.h"
+#include "ui/BackupPage.h"
+#include "ui/CommandColumn.h"
+#include "ui/Dialogs.h"
+#include "ui/MainWindow.h"
+#include "ui/PageControl.h"
+#include "ui/Reports.h"
+#include "ui/Workflows.h"
+#include "ui/settings/SettingsPages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tunbox {
+namespace {
+
+constexpr int OverwriteQuestionId = 10042; // "Файл с таким именем уже существует! ..."
+constexpr int SaveCancelledId = 10068; // "Сохранение файла отменено"
+
+FileDialogRequest RequestFor(const MainWindow& window, const FileDialogSpec& spec) {
+    FileDialogRequest request;
+    request.title = Msg(spec.titleId);
+    request.filter = Msg(spec.filterId);
+    request.filterIndex = spec.filterIndex;
+    request.defaultSuffix = spec.defaultSuffix;
+    request.initialFolder = QDir(window.Fields().ProgramDir).filePath(spec.subfolder);
+    request.fileName = spec.fileName;
+    return request;
+}
+
+} // namespace
+
+FileCommandWorkflow::FileCommandWorkflow(MainWindow& window) : window_(window) {
+    CommandColumn* commands = window.Commands();
+    QObject::connect(commands->SaveButton, &QPushButton::clicked, &window,
+                     [this] { SaveButtonClick(); });
+    QObject::connect(commands->LoadButton, &QPushButton::clicked, &window,
+                     [this] { LoadButtonClick(); });
+}
+
+void FileCommandWorkflow::SaveButtonClick() {
+    QWidget* active = window_.MainPageC->ActivePage();
+    if (active == window_.RegistBackupTabSh)
+        window_.Work().backupFiles.SaveBackupFile();
+    else if (auto* page = qobject_cast<OutputSettingsPage*>(active))
+        window_.Work().settingsFiles.SaveSettingsFile(*page);
+}
+
+void FileCommandWorkflow::LoadButtonClick() {
+    QWidget* active = window_.MainPageC->ActivePage();
+    if (active == window_.RegistBackupTabSh)
+        window_.Work().backupFiles.LoadBackupFile();
+    else if (auto* page = qobject_cast<OutputSettingsPage*>(active))
+        window_.Work().settingsFiles.LoadSettingsFile(*page);
+}
+
+QString FileCommandWorkflow::ChooseSaveFile(const FileDialogSpec& spec) {
+    return window_.UserDialogs().GetSaveFileName(RequestFor(window_, spec));
+}
+
+QString FileCommandWorkflow::ChooseOpenFile(const FileDialogSpec& spec) {
+    return window_.UserDialogs().GetOpenFileName(RequestFor(window_, spec));
+}
+
+bool FileCommandWorkflow::SaveLines(const QString& path, const QStringList& lines, int savedId) {
+    // A dangling link counts as a file too: writing would replace it.
+    const QFileInfo target(path);
+    if ((target.exists() || target.isSymLink()) && !AskYesNo(window_, Msg(OverwriteQuestionId))) {
+        window_.SetStatusText(Msg(SaveCancelledId));
+        return false;
+    }
+    const FileOutcome outcome = WriteLines(path, lines, saveFile_);
+    if (!outcome.Ok()) {
+        ShowFileError(SaveErrorText(Msg, ShownName(path), outcome));
+        return false;
+    }
+    window_.SetStatusText(Msg(savedId));
+    return true;
+}
+
+void FileCommandWorkflow::ShowFileError(const QString& text) {
+    ShowErrorBox(window_, text);
+}
+
+void FileCommandWorkflow::ShowRefusal(const QString& text) {
+    window_.UserDialogs().ShowMessage(Msg(10013), text, MessageIcon::Warning, MessageButtons::Ok);
+}
+
+QString FileCommandWorkflow::ShownName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+void FileCommandWorkflow::SetSaveFileFactory(SaveFileFactory factory) {
+    saveFile_ = std::move(factory);
+}
+
+} // namespace tunbox
