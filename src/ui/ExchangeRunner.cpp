@@ -8,32 +8,71 @@
 #include <QScopedValueRollback>
 
 #include <exception>
+#include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace tunbox {
 
-// The exchange's host on the worker: reports are handed to the window's thread
-// in the order they are made; pauses are real waits on the worker; the window
-// needs no help to stay responsive, its own loop runs all the time.
+// The exchange's host on the worker. Reports go to the window's thread in the
+// order they are made, but a block transfer reports once per byte, far faster
+// than a window repaints: reports that arrive while the window has not yet
+// taken the last ones are merged, the latest percentage of a message replacing
+// the one before. Every message shows, in order, and the last percentage of
+// each; only percentages the window had no time to show are left out. Pauses
+// are real waits on the worker; the window's own loop keeps it responsive.
 class ExchangeRunner::WorkerHost final : public LinkHost {
   public:
     WorkerHost(ExchangeRunner& runner) : runner_(runner) {}
 
     void SetProgress(int percent) override {
-        QMetaObject::invokeMethod(
-            &runner_, [this, percent] { runner_.display_.progress(percent); },
-            Qt::QueuedConnection);
+        const std::lock_guard lock(mutex_);
+        progress_ = percent;
+        PostLocked();
     }
     void ShowStatus(int messageId, int percent) override {
-        QMetaObject::invokeMethod(
-            &runner_, [this, messageId, percent] { runner_.display_.status(messageId, percent); },
-            Qt::QueuedConnection);
+        const std::lock_guard lock(mutex_);
+        if (!statuses_.empty() && statuses_.back().first == messageId)
+            statuses_.back().second = percent;
+        else
+            statuses_.emplace_back(messageId, percent);
+        PostLocked();
     }
     void Pause(int ms) override { runner_.sleep_(ms); }
     void ProcessEvents() override {}
 
   private:
+    void PostLocked() {
+        if (posted_)
+            return;
+        posted_ = true;
+        QMetaObject::invokeMethod(
+            &runner_, [this] { Deliver(); }, Qt::QueuedConnection);
+    }
+
+    // On the window's thread: shows what has come since the last delivery.
+    void Deliver() {
+        std::vector<std::pair<int, int>> statuses;
+        std::optional<int> progress;
+        {
+            const std::lock_guard lock(mutex_);
+            statuses.swap(statuses_);
+            progress.swap(progress_);
+            posted_ = false;
+        }
+        for (const auto& [messageId, percent] : statuses)
+            runner_.display_.status(messageId, percent);
+        if (progress)
+            runner_.display_.progress(*progress);
+    }
+
     ExchangeRunner& runner_;
+    std::mutex mutex_;
+    bool posted_ = false;
+    std::vector<std::pair<int, int>> statuses_;
+    std::optional<int> progress_;
 };
 
 ExchangeRunner::ExchangeRunner(Transport& transport, Dialogs& dialogs, Display display, Sleep sleep)
