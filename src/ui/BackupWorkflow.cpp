@@ -1,6 +1,7 @@
 #include "ui/BackupWorkflow.h"
 
 #include "app/MessageTable.h"
+#include "files/BackupFileName.h"
 #include "ui/BackupPage.h"
 #include "ui/CommandColumn.h"
 #include "ui/MainWindow.h"
@@ -15,16 +16,19 @@
 namespace tunbox {
 namespace {
 
-// Items of RPU_RTRRadioGr and the module addresses each mode allows.
-constexpr int RpuMode = 0;
-constexpr int RtrMode = 1;
-constexpr int RpuFirstAddress = 1;
-constexpr int RpuLastAddress = 4;
-constexpr int RtrFirstAddress = 5;
-constexpr int RtrLastAddress = 196;
+// The chosen entry of RPU_RTRRadioGr as the backup name rules number it.
+BackupMode ModeOf(const BackupPage& page) {
+    switch (page.RPU_RTRRadioGr->ItemIndex()) {
+    case 0:
+        return BackupMode::Rpu;
+    case 1:
+        return BackupMode::Rtr;
+    default:
+        return BackupMode::None;
+    }
+}
 
 } // namespace
-
 BackupWorkflow::BackupWorkflow(MainWindow& window) : window_(window) {
     BackupPage* page = window.RegistBackupTabSh;
     for (QPushButton* button :
@@ -107,24 +111,7 @@ void BackupWorkflow::RPU_RTRRadioGrClick() {
     page->ModuleNumCmB->clearEditText();
     page->ObjNumEdit->setFocus();
 
-    int first = 0;
-    int last = -1;
-    switch (page->RPU_RTRRadioGr->ItemIndex()) {
-    case RpuMode:
-        first = RpuFirstAddress;
-        last = RpuLastAddress;
-        break;
-    case RtrMode:
-        first = RtrFirstAddress;
-        last = RtrLastAddress;
-        break;
-    default:
-        break;
-    }
-    QStringList addresses;
-    for (int address = first; address <= last; ++address)
-        addresses.append(QString::number(address));
-    page->ModuleNumCmB->addItems(addresses);
+    page->ModuleNumCmB->addItems(ModuleAddressList(ModeOf(*page)));
     // Filling the list selects nothing: the field stays empty for the user.
     page->ModuleNumCmB->setCurrentIndex(-1);
     page->ModuleNumCmB->clearEditText();
@@ -135,15 +122,7 @@ void BackupWorkflow::ModuleNumCmBExit() {
     const QString text = page->ModuleNumCmB->currentText();
     if (text.isEmpty())
         return;
-    bool isNumber = false;
-    int value = text.toInt(&isNumber);
-    if (!isNumber)
-        value = -1;
-    const int mode = page->RPU_RTRRadioGr->ItemIndex();
-    const bool valid = (mode == RpuMode && value >= RpuFirstAddress && value <= RpuLastAddress) ||
-                       (mode == RtrMode && value >= RtrFirstAddress && value <= RtrLastAddress) ||
-                       (mode != RpuMode && mode != RtrMode);
-    if (valid)
+    if (ModuleAddressAllowed(ModeOf(*page), text))
         return;
     // The box takes the focus from the field; that is no second leaving.
     const QScopedValueRollback<bool> checking(checkingAddress_, true);
