@@ -54,50 +54,35 @@ void BackupWorkflow::RegBackupCreateButtonClick(QObject* sender) {
     const bool remove = name == QLatin1String("RegBackupDeleteButton");
 
     ClearRecord();
-    if (!window_.Fields().DemoMode) {
-        if (create) {
+    // What each action sets alike in both works, and what only the connected
+    // work adds for the shared buttons.
+    const bool connected = !window_.Fields().DemoMode;
+    const auto enable = [](std::initializer_list<QWidget*> widgets, bool on) {
+        for (QWidget* widget : widgets)
+            widget->setEnabled(on);
+    };
+    if (create) {
+        enable({commands->SaveButton, commands->LoadButton}, false);
+        if (connected) {
             commands->WriteButton->setEnabled(false);
             commands->ReadButton->setEnabled(true);
-            commands->SaveButton->setEnabled(false);
-            commands->LoadButton->setEnabled(false);
-            page->RPU_RTRRadioGr->SetItemIndex(-1);
-            page->RPU_RTRRadioGr->setEnabled(true);
-        } else if (restore) {
-            for (QWidget* widget :
-                 {commands->WriteButton, commands->ReadButton, commands->SaveButton})
-                widget->setEnabled(false);
-            commands->LoadButton->setEnabled(true);
-            for (QWidget* widget : {static_cast<QWidget*>(page->ObjNumEdit),
-                                    static_cast<QWidget*>(page->ModuleNumCmB),
-                                    static_cast<QWidget*>(page->RPU_RTRRadioGr)})
-                widget->setEnabled(false);
-        } else if (remove) {
-            for (QWidget* widget : {commands->WriteButton, commands->ReadButton,
-                                    commands->SaveButton, commands->LoadButton})
-                widget->setEnabled(false);
-            page->ObjNumEdit->setEnabled(false);
-            page->ModuleNumCmB->setEnabled(false);
-            window_.Work().backupFiles.DeleteBackupFile();
+        } else {
+            enable({page->ObjNumEdit, page->ModuleNumCmB}, true);
         }
-    } else {
-        if (create) {
-            commands->LoadButton->setEnabled(false);
-            commands->SaveButton->setEnabled(false);
-            page->ObjNumEdit->setEnabled(true);
-            page->ModuleNumCmB->setEnabled(true);
-            page->RPU_RTRRadioGr->SetItemIndex(-1);
-            page->RPU_RTRRadioGr->setEnabled(true);
-        } else if (restore) {
-            commands->LoadButton->setEnabled(true);
-            for (QWidget* widget : {static_cast<QWidget*>(page->ObjNumEdit),
-                                    static_cast<QWidget*>(page->ModuleNumCmB),
-                                    static_cast<QWidget*>(page->RPU_RTRRadioGr)})
-                widget->setEnabled(false);
-        } else if (remove) {
-            page->ObjNumEdit->setEnabled(false);
-            page->ModuleNumCmB->setEnabled(false);
-            window_.Work().backupFiles.DeleteBackupFile();
-        }
+        page->RPU_RTRRadioGr->SetItemIndex(-1);
+        page->RPU_RTRRadioGr->setEnabled(true);
+    } else if (restore) {
+        if (connected)
+            enable({commands->WriteButton, commands->ReadButton, commands->SaveButton}, false);
+        commands->LoadButton->setEnabled(true);
+        enable({page->ObjNumEdit, page->ModuleNumCmB, page->RPU_RTRRadioGr}, false);
+    } else if (remove) {
+        if (connected)
+            enable({commands->WriteButton, commands->ReadButton, commands->SaveButton,
+                    commands->LoadButton},
+                   false);
+        enable({page->ObjNumEdit, page->ModuleNumCmB}, false);
+        window_.Work().backupFiles.DeleteBackupFile();
     }
     ClearRecord();
 }
