@@ -3,7 +3,7 @@
 #include "app/MessageTable.h"
 #include "files/BackupFile.h"
 #include "files/BackupFileName.h"
-#include "files/FileDialogSpec.h"
+#include "files/FileDialogSetup.h"
 #include "files/FileMessages.h"
 #include "model/MessageText.h"
 #include "model/WorkingImage.h"

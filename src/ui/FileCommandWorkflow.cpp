@@ -1,7 +1,7 @@
 #include "ui/FileCommandWorkflow.h"
 
 #include "app/MessageTable.h"
-#include "files/FileDialogSpec.h"
+#include "files/FileDialogSetup.h"
 #include "files/FileMessages.h"
 #include "ui/BackupPage.h"
 #include "ui/CommandColumn.h"
@@ -21,14 +21,14 @@ namespace {
 constexpr int OverwriteQuestionId = 10042; // "Файл с таким именем уже существует! ..."
 constexpr int SaveCancelledId = 10068; // "Сохранение файла отменено"
 
-FileDialogRequest RequestFor(const MainWindow& window, const FileDialogSpec& spec) {
+FileDialogRequest RequestFor(const MainWindow& window, const FileDialogSetup& setup) {
     FileDialogRequest request;
-    request.title = Msg(spec.titleId);
-    request.filter = Msg(spec.filterId);
-    request.filterIndex = spec.filterIndex;
-    request.defaultSuffix = spec.defaultSuffix;
-    request.initialFolder = QDir(window.Fields().ProgramDir).filePath(spec.subfolder);
-    request.fileName = spec.fileName;
+    request.title = Msg(setup.titleId);
+    request.filter = Msg(setup.filterId);
+    request.filterIndex = setup.filterIndex;
+    request.defaultSuffix = setup.defaultSuffix;
+    request.initialFolder = QDir(window.Fields().ProgramDir).filePath(setup.subfolder);
+    request.fileName = setup.fileName;
     return request;
 }
 
@@ -58,12 +58,12 @@ void FileCommandWorkflow::LoadButtonClick() {
         window_.Work().settingsFiles.LoadSettingsFile(*page);
 }
 
-QString FileCommandWorkflow::ChooseSaveFile(const FileDialogSpec& spec) {
-    return window_.UserDialogs().GetSaveFileName(RequestFor(window_, spec));
+QString FileCommandWorkflow::ChooseSaveFile(const FileDialogSetup& setup) {
+    return window_.UserDialogs().GetSaveFileName(RequestFor(window_, setup));
 }
 
-QString FileCommandWorkflow::ChooseOpenFile(const FileDialogSpec& spec) {
-    return window_.UserDialogs().GetOpenFileName(RequestFor(window_, spec));
+QString FileCommandWorkflow::ChooseOpenFile(const FileDialogSetup& setup) {
+    return window_.UserDialogs().GetOpenFileName(RequestFor(window_, setup));
 }
 
 bool FileCommandWorkflow::SaveLines(const QString& path, const QStringList& lines, int savedId) {

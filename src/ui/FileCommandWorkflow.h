@@ -8,7 +8,7 @@
 namespace tunbox {
 
 class MainWindow;
-struct FileDialogSpec;
+struct FileDialogSetup;
 
 // "Сохранить" and "Загрузить": each runs the file workflow of the active page
 // (the backup page or either settings page) and does nothing on the main page.
@@ -21,10 +21,10 @@ class FileCommandWorkflow {
     void SaveButtonClick();
     void LoadButtonClick();
 
-    // Runs the save or open dialog spec describes, opened in its subfolder of
+    // Runs the save or open dialog setup describes, opened in its subfolder of
     // the program's folder; the chosen path, or empty when the user cancelled.
-    QString ChooseSaveFile(const FileDialogSpec& spec);
-    QString ChooseOpenFile(const FileDialogSpec& spec);
+    QString ChooseSaveFile(const FileDialogSetup& setup);
+    QString ChooseOpenFile(const FileDialogSetup& setup);
 
     // Writes lines to path, asking message 10042 first when a file of that name
     // exists. Then the status line shows savedId, or 10068 when the user kept the

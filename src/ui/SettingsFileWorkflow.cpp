@@ -1,7 +1,7 @@
 #include "ui/SettingsFileWorkflow.h"
 
 #include "app/MessageTable.h"
-#include "files/FileDialogSpec.h"
+#include "files/FileDialogSetup.h"
 #include "files/FileMessages.h"
 #include "files/OutputSettingsFile.h"
 #include "model/ReleModeRules.h"

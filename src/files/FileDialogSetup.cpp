@@ -1,4 +1,4 @@
-#include "files/FileDialogSpec.h"
+#include "files/FileDialogSetup.h"
 
 #include "link/UnitIdentity.h"
 
@@ -13,16 +13,16 @@ constexpr int BackupLoadTitleId = 10032; // "Открытие файла рег�
 constexpr int BackupDeleteTitleId = 10026; // "Удаление файла регистрации"
 constexpr int BackupFilterId = 10027;      // "Файлы регистрации (*.rrg)|*.rrg"
 
-FileDialogSpec Dialog(int titleId, int filterId, const char* suffix, const char* folder,
-                      const QString& name) {
+FileDialogSetup Dialog(int titleId, int filterId, const char* suffix, const char* folder,
+                       const QString& name) {
     return {titleId, filterId, 1, QLatin1String(suffix), QLatin1String(folder), name};
 }
 
-FileDialogSpec SettingsDialog(int titleId, const QString& name) {
+FileDialogSetup SettingsDialog(int titleId, const QString& name) {
     return Dialog(titleId, SettingsFilterId, SettingsFileSuffix, SettingsFolderName, name);
 }
 
-FileDialogSpec BackupDialog(int titleId, const QString& name) {
+FileDialogSetup BackupDialog(int titleId, const QString& name) {
     return Dialog(titleId, BackupFilterId, BackupFileSuffix, BackupFolderName, name);
 }
 
@@ -48,23 +48,23 @@ QString SuggestedSettingsName(bool demoMode, int deviceMode, const ModeButtons& 
     return name;
 }
 
-FileDialogSpec SettingsSaveDialog(const QString& suggestedName) {
+FileDialogSetup SettingsSaveDialog(const QString& suggestedName) {
     return SettingsDialog(SettingsSaveTitleId, suggestedName);
 }
 
-FileDialogSpec SettingsLoadDialog() {
+FileDialogSetup SettingsLoadDialog() {
     return SettingsDialog(SettingsLoadTitleId, {});
 }
 
-FileDialogSpec BackupSaveDialog(const QString& suggestedName) {
+FileDialogSetup BackupSaveDialog(const QString& suggestedName) {
     return BackupDialog(BackupSaveTitleId, suggestedName);
 }
 
-FileDialogSpec BackupLoadDialog(BackupMode mode) {
+FileDialogSetup BackupLoadDialog(BackupMode mode) {
     return BackupDialog(BackupLoadTitleId, BackupOpenPattern(mode));
 }
 
-FileDialogSpec BackupDeleteDialog(BackupMode mode) {
+FileDialogSetup BackupDeleteDialog(BackupMode mode) {
     return BackupDialog(BackupDeleteTitleId, BackupOpenPattern(mode));
 }
 

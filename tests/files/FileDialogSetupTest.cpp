@@ -1,4 +1,4 @@
-#include "files/FileDialogSpec.h"
+#include "files/FileDialogSetup.h"
 
 #include <gtest/gtest.h>
 
@@ -34,19 +34,19 @@ TEST(SuggestedSettingsName, DemoFollowsTheButtonsConnectedTheUnitsKind) {
             << c.demo << " " << c.deviceMode << " " << c.name;
 }
 
-TEST(FileDialogSpec, TitlesFiltersSuffixesFoldersAndNames) {
+TEST(FileDialogSetup, TitlesFiltersSuffixesFoldersAndNames) {
     EXPECT_EQ(SettingsSaveDialog("klt_rtr"),
-              (FileDialogSpec{10044, 10036, 1, "cfg", "conf", "klt_rtr"}));
-    EXPECT_EQ(SettingsLoadDialog(), (FileDialogSpec{10035, 10036, 1, "cfg", "conf", ""}));
+              (FileDialogSetup{10044, 10036, 1, "cfg", "conf", "klt_rtr"}));
+    EXPECT_EQ(SettingsLoadDialog(), (FileDialogSetup{10035, 10036, 1, "cfg", "conf", ""}));
     EXPECT_EQ(
         BackupSaveDialog("klt_rpu_3_310127_object_12_conf_77"),
-        (FileDialogSpec{10041, 10027, 1, "rrg", "reg", "klt_rpu_3_310127_object_12_conf_77"}));
+        (FileDialogSetup{10041, 10027, 1, "rrg", "reg", "klt_rpu_3_310127_object_12_conf_77"}));
     EXPECT_EQ(BackupLoadDialog(BackupMode::Rtr),
-              (FileDialogSpec{10032, 10027, 1, "rrg", "reg", "klt_rtr_*"}));
+              (FileDialogSetup{10032, 10027, 1, "rrg", "reg", "klt_rtr_*"}));
     EXPECT_EQ(BackupLoadDialog(BackupMode::None),
-              (FileDialogSpec{10032, 10027, 1, "rrg", "reg", ""}));
+              (FileDialogSetup{10032, 10027, 1, "rrg", "reg", ""}));
     EXPECT_EQ(BackupDeleteDialog(BackupMode::Rpu),
-              (FileDialogSpec{10026, 10027, 1, "rrg", "reg", "klt_rpu_*"}));
+              (FileDialogSetup{10026, 10027, 1, "rrg", "reg", "klt_rpu_*"}));
 }
 
 } // namespace

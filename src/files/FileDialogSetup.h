@@ -9,7 +9,7 @@ namespace tunbox {
 
 // What a file dialog of the settings or backup pages is opened with. The window
 // sets all of it before every run (its dialogs keep the last name otherwise).
-struct FileDialogSpec {
+struct FileDialogSetup {
     int titleId = 0;       // catalogue id of the title
     int filterId = 0;      // catalogue id of the filter text "Caption|*.ext"
     int filterIndex = 1;   // the filter chosen first, counted from 1
@@ -17,7 +17,7 @@ struct FileDialogSpec {
     QString subfolder;     // of the program's folder, where the dialog opens
     QString fileName;      // preset name or pattern; empty for none
 
-    bool operator==(const FileDialogSpec&) const = default;
+    bool operator==(const FileDialogSetup&) const = default;
 };
 
 inline constexpr char SettingsFolderName[] = "conf";
@@ -32,17 +32,17 @@ inline constexpr char SettingsFileSuffix[] = "cfg";
 QString SuggestedSettingsName(bool demoMode, int deviceMode, const ModeButtons& buttons);
 
 // "Сохранить" on a settings page: title 10044, filter 10036, suffix "cfg", "conf".
-FileDialogSpec SettingsSaveDialog(const QString& suggestedName);
+FileDialogSetup SettingsSaveDialog(const QString& suggestedName);
 // "Загрузить" on a settings page: title 10035, filter 10036, suffix "cfg", "conf",
 // no name.
-FileDialogSpec SettingsLoadDialog();
+FileDialogSetup SettingsLoadDialog();
 // "Сохранить" on the backup page: title 10041, filter 10027, suffix "rrg", "reg",
 // with the suggested name (SuggestedBackupName).
-FileDialogSpec BackupSaveDialog(const QString& suggestedName);
+FileDialogSetup BackupSaveDialog(const QString& suggestedName);
 // "Загрузить" on the backup page: title 10032, filter 10027, suffix "rrg", "reg",
 // name BackupOpenPattern(mode).
-FileDialogSpec BackupLoadDialog(BackupMode mode);
+FileDialogSetup BackupLoadDialog(BackupMode mode);
 // "Удалить" on the backup page: as loading, with title 10026.
-FileDialogSpec BackupDeleteDialog(BackupMode mode);
+FileDialogSetup BackupDeleteDialog(BackupMode mode);
 
 } // namespace tunbox
