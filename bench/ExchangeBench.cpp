@@ -87,6 +87,13 @@ struct Bench {
         ++runs;
     }
 
+    // Runs exchange once per iteration of state and reports the figures.
+    template <typename Exchange> void Measure(benchmark::State& state, Exchange&& exchange) {
+        for (auto _ : state)
+            RunOnce(state, exchange);
+        Report(state);
+    }
+
     void Report(benchmark::State& state) const {
         state.counters["wall_ms"] = wallSum / runs;
         state.counters["mandated_ms"] = mandatedSum / runs;
@@ -119,26 +126,20 @@ struct Bench {
 
 void BM_LinkInitialisation(benchmark::State& state) {
     Bench bench;
-    for (auto _ : state) {
-        bench.RunOnce(state, [](Transport& t, LinkHost&) {
-            UnitIdentity identity;
-            return OpenLink(t, CmdLink, identity);
-        });
-    }
-    bench.Report(state);
+    bench.Measure(state, [](Transport& t, LinkHost&) {
+        UnitIdentity identity;
+        return OpenLink(t, CmdLink, identity);
+    });
 }
 BENCHMARK(BM_LinkInitialisation)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_WriteBlocks(benchmark::State& state) {
     const auto count = static_cast<std::uint8_t>(state.range(0));
+    const std::uint8_t address = count == 1 ? SettingsBlockAddress : RegistrationBlockAddress;
     Bench bench;
     const std::vector<std::uint32_t> data(count * BlockLength, 0x5A);
-    for (auto _ : state) {
-        bench.RunOnce(state, [&](Transport& t, LinkHost& h) {
-            return WriteBlocks(t, h, count, count == 1 ? SettingsBlockAddress : 0, data);
-        });
-    }
-    bench.Report(state);
+    bench.Measure(
+        state, [&](Transport& t, LinkHost& h) { return WriteBlocks(t, h, count, address, data); });
 }
 BENCHMARK(BM_WriteBlocks)
     ->Arg(1)
@@ -149,14 +150,11 @@ BENCHMARK(BM_WriteBlocks)
 
 void BM_ReadBlocks(benchmark::State& state) {
     const auto count = static_cast<std::uint8_t>(state.range(0));
+    const std::uint8_t address = count == 1 ? SettingsBlockAddress : RegistrationBlockAddress;
     Bench bench;
     std::vector<std::uint32_t> data(count * BlockLength, 0);
-    for (auto _ : state) {
-        bench.RunOnce(state, [&](Transport& t, LinkHost& h) {
-            return ReadBlocks(t, h, count, count == 1 ? SettingsBlockAddress : 0, data);
-        });
-    }
-    bench.Report(state);
+    bench.Measure(
+        state, [&](Transport& t, LinkHost& h) { return ReadBlocks(t, h, count, address, data); });
 }
 BENCHMARK(BM_ReadBlocks)
     ->Arg(1)
@@ -176,12 +174,9 @@ std::vector<std::uint32_t> UploadImage() {
 void BM_UploadFirmware(benchmark::State& state) {
     Bench bench;
     const std::vector<std::uint32_t> image = UploadImage();
-    for (auto _ : state) {
-        bench.RunOnce(state, [&](Transport& t, LinkHost& h) {
-            return UploadFirmware(t, h, image, image.size());
-        });
-    }
-    bench.Report(state);
+    bench.Measure(state, [&](Transport& t, LinkHost& h) {
+        return UploadFirmware(t, h, image, image.size());
+    });
 }
 BENCHMARK(BM_UploadFirmware)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 

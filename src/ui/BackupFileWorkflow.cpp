@@ -62,7 +62,8 @@ void BackupFileWorkflow::SaveBackupFile() {
     const QString& dateTag = window_.Fields().DateTag;
     const BackupNameCheck check = CheckBackupName(mode, address, dateTag, object, code);
     if (check != BackupNameCheck::Ok) {
-        files.ShowRefusal(Msg(static_cast<int>(check)));
+        // A refusal before any dialog opens.
+        ShowSystemBox(window_, Msg(static_cast<int>(check)), MessageIcon::Warning);
         return;
     }
 
@@ -102,7 +103,7 @@ void BackupFileWorkflow::LoadBackupFile() {
     const QString error = BackupFileErrorText(Msg, FileCommandWorkflow::ShownName(path), data);
     if (!error.isEmpty()) {
         // The working image, the labels and the fields stay as they were.
-        files.ShowFileError(error);
+        ShowErrorBox(window_, error);
         return;
     }
     window_.Image().Refill(std::move(data.values));
@@ -141,7 +142,7 @@ void BackupFileWorkflow::DeleteBackupFile() {
     // A file already gone counts as deleted; one that stays is reported.
     const FileOutcome outcome = RemoveFile(path);
     if (!outcome.Ok()) {
-        files.ShowFileError(FileErrorText(Msg, FileCommandWorkflow::ShownName(path), outcome));
+        ShowErrorBox(window_, FileErrorText(Msg, FileCommandWorkflow::ShownName(path), outcome));
         return;
     }
     window_.SetStatusText(Msg(DeletedId));

@@ -7,6 +7,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Reports.h"
 #include "ui/Workflows.h"
+#include "ui/widgets/WidgetLook.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -57,31 +58,27 @@ void BackupWorkflow::RegBackupCreateButtonClick(QObject* sender) {
     // What each action sets alike in both works, and what only the connected
     // work adds for the shared buttons.
     const bool connected = !window_.Fields().DemoMode;
-    const auto enable = [](std::initializer_list<QWidget*> widgets, bool on) {
-        for (QWidget* widget : widgets)
-            widget->setEnabled(on);
-    };
     if (create) {
-        enable({commands->SaveButton, commands->LoadButton}, false);
+        SetEnabled({commands->SaveButton, commands->LoadButton}, false);
         if (connected) {
             commands->WriteButton->setEnabled(false);
             commands->ReadButton->setEnabled(true);
         } else {
-            enable({page->ObjNumEdit, page->ModuleNumCmB}, true);
+            SetEnabled({page->ObjNumEdit, page->ModuleNumCmB}, true);
         }
         page->RPU_RTRRadioGr->SetItemIndex(-1);
         page->RPU_RTRRadioGr->setEnabled(true);
     } else if (restore) {
         if (connected)
-            enable({commands->WriteButton, commands->ReadButton, commands->SaveButton}, false);
+            SetEnabled({commands->WriteButton, commands->ReadButton, commands->SaveButton}, false);
         commands->LoadButton->setEnabled(true);
-        enable({page->ObjNumEdit, page->ModuleNumCmB, page->RPU_RTRRadioGr}, false);
+        SetEnabled({page->ObjNumEdit, page->ModuleNumCmB, page->RPU_RTRRadioGr}, false);
     } else if (remove) {
         if (connected)
-            enable({commands->WriteButton, commands->ReadButton, commands->SaveButton,
-                    commands->LoadButton},
-                   false);
-        enable({page->ObjNumEdit, page->ModuleNumCmB}, false);
+            SetEnabled({commands->WriteButton, commands->ReadButton, commands->SaveButton,
+                        commands->LoadButton},
+                       false);
+        SetEnabled({page->ObjNumEdit, page->ModuleNumCmB}, false);
         window_.Work().backupFiles.DeleteBackupFile();
     }
     ClearRecord();

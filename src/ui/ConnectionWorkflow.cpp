@@ -13,6 +13,7 @@
 #include "ui/Reports.h"
 #include "ui/Workflows.h"
 #include "ui/settings/SettingsPages.h"
+#include "ui/widgets/WidgetLook.h"
 
 namespace tunbox {
 namespace {
@@ -36,11 +37,6 @@ int LinkErrorMessage(OpenLinkResult result) {
         break;
     }
     return 0;
-}
-
-void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
-    for (QWidget* widget : widgets)
-        widget->setEnabled(enabled);
 }
 
 } // namespace

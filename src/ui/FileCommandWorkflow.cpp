@@ -75,19 +75,11 @@ bool FileCommandWorkflow::SaveLines(const QString& path, const QStringList& line
     }
     const FileOutcome outcome = WriteLines(path, lines, saveFile_);
     if (!outcome.Ok()) {
-        ShowFileError(SaveErrorText(Msg, ShownName(path), outcome));
+        ShowErrorBox(window_, SaveErrorText(Msg, ShownName(path), outcome));
         return false;
     }
     window_.SetStatusText(Msg(savedId));
     return true;
-}
-
-void FileCommandWorkflow::ShowFileError(const QString& text) {
-    ShowErrorBox(window_, text);
-}
-
-void FileCommandWorkflow::ShowRefusal(const QString& text) {
-    window_.UserDialogs().ShowMessage(Msg(10013), text, MessageIcon::Warning, MessageButtons::Ok);
 }
 
 QString FileCommandWorkflow::ShownName(const QString& path) {

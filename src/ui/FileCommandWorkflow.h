@@ -32,11 +32,6 @@ class FileCommandWorkflow {
     // system's reason and leaves the status line. Returns whether it was saved.
     bool SaveLines(const QString& path, const QStringList& lines, int savedId);
 
-    // An error box about a file (caption 10001, error icon).
-    void ShowFileError(const QString& text);
-    // A refusal before any dialog opens (caption 10013, warning icon).
-    void ShowRefusal(const QString& text);
-
     // How the boxes name the file at path.
     static QString ShownName(const QString& path);
 

@@ -14,6 +14,7 @@
 #include "ui/PageControl.h"
 #include "ui/Reports.h"
 #include "ui/Workflows.h"
+#include "ui/widgets/WidgetLook.h"
 
 #include <QDir>
 #include <QLocale>
@@ -23,13 +24,6 @@ namespace {
 
 ModeButtons ModeButtonsOf(const MainPage& page) {
     return {page.RPU_rb->isChecked(), page.RTR_rb->isChecked(), page.MRO_rb->isChecked()};
-}
-
-// A box with the error icon and the caption "Системное сообщение", as the
-// firmware file checks show their refusals.
-void ShowRefusal(MainWindow& window, int messageId) {
-    window.UserDialogs().ShowMessage(Msg(10013), Msg(messageId), MessageIcon::Error,
-                                     MessageButtons::Ok);
 }
 
 int UploadFailureMessage(UploadResult result) {
@@ -106,7 +100,7 @@ bool FirmwareWorkflow::ReadFirmwareFile(const QString& path) {
     }
     case FirmwareReadResult::BadFormat:
         window_.SetStatusText(Msg(FirmwareBadFormatId));
-        ShowRefusal(window_, FirmwareBadFormatId);
+        ShowSystemBox(window_, Msg(FirmwareBadFormatId), MessageIcon::Error);
         return false;
     case FirmwareReadResult::WrongType:
     case FirmwareReadResult::Ok:
@@ -119,7 +113,7 @@ bool FirmwareWorkflow::ReadFirmwareFile(const QString& path) {
     page->SoftFDateLabel2->setText(
         QLocale().toString(details.modified.date(), QLocale::ShortFormat));
     if (read.result == FirmwareReadResult::WrongType) {
-        ShowRefusal(window_, FirmwareWrongTypeId);
+        ShowSystemBox(window_, Msg(FirmwareWrongTypeId), MessageIcon::Error);
         window_.SetStatusText(Msg(FirmwareWrongTypeId));
         return false;
     }
@@ -221,12 +215,9 @@ bool FirmwareWorkflow::UpdateOffered() {
 
 void FirmwareWorkflow::SetChoiceEnabled(bool enabled) {
     MainPage* page = window_.MainTabSh;
-    for (QWidget* widget :
-         {static_cast<QWidget*>(page->SoftUpdatesListBox),
-          static_cast<QWidget*>(page->DevOperModeGrB), static_cast<QWidget*>(page->RPU_rb),
-          static_cast<QWidget*>(page->RTR_rb), static_cast<QWidget*>(page->MRO_rb),
-          static_cast<QWidget*>(window_.MainPageC)})
-        widget->setEnabled(enabled);
+    SetEnabled({page->SoftUpdatesListBox, page->DevOperModeGrB, page->RPU_rb, page->RTR_rb,
+                page->MRO_rb, window_.MainPageC},
+               enabled);
 }
 
 } // namespace tunbox

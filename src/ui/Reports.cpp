@@ -10,9 +10,12 @@ void ShowErrorBox(MainWindow& window, const QString& text) {
     window.UserDialogs().ShowMessage(Msg(10001), text, MessageIcon::Error, MessageButtons::Ok);
 }
 
+void ShowSystemBox(MainWindow& window, const QString& text, MessageIcon icon) {
+    window.UserDialogs().ShowMessage(Msg(10013), text, icon, MessageButtons::Ok);
+}
+
 void ShowNoticeBox(MainWindow& window, const QString& text) {
-    window.UserDialogs().ShowMessage(Msg(10013), text, MessageIcon::Information,
-                                     MessageButtons::Ok);
+    ShowSystemBox(window, text, MessageIcon::Information);
 }
 
 bool AskYesNo(MainWindow& window, const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Dialogs.h"
+
 #include <QString>
 
 namespace tunbox {
@@ -12,7 +14,9 @@ class MainWindow;
 
 // An error box: caption 10001 "Ошибка!", error icon, OK.
 void ShowErrorBox(MainWindow& window, const QString& text);
-// A notice: caption 10013 "Системное сообщение", information icon, OK.
+// A box with caption 10013 "Системное сообщение", the given icon and OK.
+void ShowSystemBox(MainWindow& window, const QString& text, MessageIcon icon);
+// A notice: ShowSystemBox with the information icon.
 void ShowNoticeBox(MainWindow& window, const QString& text);
 // A question: caption 10013, question icon, Yes and No; true for Yes.
 bool AskYesNo(MainWindow& window, const QString& text);

@@ -9,6 +9,7 @@
 #include "model/WorkingImage.h"
 #include "ui/MainPage.h"
 #include "ui/MainWindow.h"
+#include "ui/Reports.h"
 #include "ui/Workflows.h"
 #include "ui/settings/SettingsPages.h"
 
@@ -89,7 +90,8 @@ void SettingsFileWorkflow::LoadSettingsFile(OutputSettingsPage& page) {
         }
     }
     if (data.result != SettingsFileResult::Ok) {
-        files.ShowFileError(SettingsFileErrorText(Msg, FileCommandWorkflow::ShownName(path), data));
+        ShowErrorBox(window_,
+                     SettingsFileErrorText(Msg, FileCommandWorkflow::ShownName(path), data));
         return;
     }
     window_.Image().Refill({data.image.begin(), data.image.end()});

@@ -73,4 +73,9 @@ void SetTextColor(QWidget* widget, const QColor& color) {
     widget->setPalette(palette);
 }
 
+void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
+    for (QWidget* widget : widgets)
+        widget->setEnabled(enabled);
+}
+
 } // namespace tunbox

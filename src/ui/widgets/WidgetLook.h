@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
+
 class QGridLayout;
 class QLabel;
 
@@ -44,6 +46,9 @@ void SetPairCaption(QLabel* caption, QLabel* value, const QString& text);
 void MakeBold(QWidget* widget);
 void MakeUnderlined(QWidget* widget);
 void EnlargeFont(QWidget* widget, int pixels);
+
+// Enables or disables every widget of the list (a workflow's many buttons at once).
+void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled);
 
 // Text colour in every state, so a control keeps it inside a disabled group.
 void SetTextColor(QWidget* widget, const QColor& color);
