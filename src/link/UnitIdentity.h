@@ -11,6 +11,10 @@ inline constexpr int DeviceModeReceiver = 0;    // receiver/repeater firmware (R
 inline constexpr int DeviceModeRelayModule = 1; // relay and notification module (MRO)
 inline constexpr int DeviceModePartner = 2;     // the partner brand's receiver
 
+// From this firmware version a receiver/repeater unit offers the repeater mode
+// and the output settings pages (version text 10_4).
+inline constexpr std::uint8_t SettingsPagesVersion = 104;
+
 // Who answered the last successful link initialisation.
 struct UnitIdentity {
     std::uint8_t DeviceVersion = 0;

@@ -18,10 +18,6 @@
 namespace tunbox {
 namespace {
 
-// The version from which a receiver/repeater unit offers the repeater mode and
-// the output settings pages (version text 10_4).
-constexpr unsigned SettingsPagesVersion = 104;
-
 // Error text of a failed link initialisation.
 int LinkErrorMessage(OpenLinkResult result) {
     switch (result) {

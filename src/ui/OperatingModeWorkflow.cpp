@@ -11,14 +11,6 @@
 #include "ui/widgets/ButtonChoice.h"
 
 namespace tunbox {
-namespace {
-
-// From this firmware version a receiver/repeater unit has the output settings
-// pages (version text 10_4).
-constexpr unsigned SettingsPagesVersion = 104;
-
-} // namespace
-
 OperatingModeWorkflow::OperatingModeWorkflow(MainWindow& window) : window_(window) {
     MainPage* main = window.MainTabSh;
     for (QRadioButton* button : {main->RPU_rb, main->RTR_rb, main->MRO_rb})
