@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/UnitPause.h"
 #include "ui/WindowFields.h"
 #include "ui/settings/SettingsPages.h"
 
@@ -7,10 +8,8 @@
 #include <QString>
 #include <QWidget>
 
-#include <chrono>
 #include <functional>
 #include <memory>
-#include <thread>
 
 class QKeyEvent;
 
@@ -38,9 +37,7 @@ struct WindowServices {
     QDate today = QDate::currentDate();
     // How an exchange waits the pauses the unit needs, on its worker thread:
     // really, unless a test has no need to.
-    std::function<void(int ms)> pause = [](int ms) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    };
+    std::function<void(int ms)> pause = WaitUnitPause;
 };
 
 // The program's one window. The page area on the left holds the page control
