@@ -241,6 +241,8 @@ std::optional<OpenLinkResult> ConnectionWorkflow::EnterMainPage() {
     }
 
     const UnitIdentity unit = window_.Fields().Unit;
+    OperatingModeWorkflow& modes = window_.Work().operatingMode;
+    modes.SetScansQuiet(true);
     switch (unit.DeviceMode) {
     case DeviceModeReceiver:
         main->RPU_rb->setChecked(true);
@@ -285,6 +287,7 @@ std::optional<OpenLinkResult> ConnectionWorkflow::EnterMainPage() {
     default:
         break;
     }
+    modes.SetScansQuiet(false);
 
     if (!window_.Work().firmware.ScanFirmwareFolder())
         window_.SetStatusText(Msg(10063));

@@ -171,6 +171,9 @@ void FirmwareWorkflow::WriteFirmwareFile() {
     }
     window_.SetProgress(0);
     ReportError(window_, UploadFailureMessage(result));
+    // What the upload disabled comes back, so the next Connect finds the page
+    // control usable.
+    SetChoiceEnabled(true);
     window_.Work().connection.ResetToDisconnected();
 }
 
@@ -209,6 +212,7 @@ bool FirmwareWorkflow::UpdateOffered() {
     window_.UserDialogs().SetHourglass(false);
     window_.SetProgress(0);
     ReportError(window_, UploadFailureMessage(result));
+    SetChoiceEnabled(true);
     window_.Work().connection.ResetToDisconnected();
     return false;
 }

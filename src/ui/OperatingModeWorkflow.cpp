@@ -51,7 +51,7 @@ void OperatingModeWorkflow::DevOperModeGrB_rbClick() {
         ShowNoticeBox(window_, Msg(10025));
     }
     // Only the list matters here, not whether it offers an update.
-    window_.Work().firmware.ScanFirmwareFolder(/*report=*/false);
+    window_.Work().firmware.ScanFirmwareFolder(/*report=*/!quietScans_);
 }
 
 void OperatingModeWorkflow::UncheckAll() {

@@ -1,10 +1,12 @@
 #include "ui/WindowFields.h"
 
 #include "files/BackupFileName.h"
+#include "files/FirmwareCatalogue.h"
 #include "model/SettingsLayout.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace tunbox {
 
@@ -24,7 +26,11 @@ void CreateProgramFolders(const QString& programDir) {
     const QDir base(programDir);
     for (const char* name : {"reg", "base", "conf"}) {
         const QString folder = QString::fromLatin1(name);
-        if (base.exists(folder))
+        // The firmware folder counts in any case ("BASE" too): a second, empty
+        // "base" beside it would hide the user's firmware files.
+        const QString existing =
+            folder == QLatin1String("base") ? FirmwareFolder(programDir) : base.filePath(folder);
+        if (QFileInfo(existing).isDir())
             continue;
         if (!base.mkdir(folder))
             continue;

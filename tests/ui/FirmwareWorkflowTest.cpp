@@ -99,6 +99,19 @@ TEST(FirmwareCatalogue, CandidateWithoutAVersionIsReportedAndNotOffered) {
     EXPECT_EQ(w.window->StatusText(), Text(10064));
 }
 
+TEST(FirmwareCatalogue, ChoosingAModeReportsItsCandidateWithoutAVersion) {
+    SimulatedWindow w;
+    w.PutFirmwareFile("klt-mro.bin", 1);
+    w.Connect();
+    w.TakeBoxes();
+    w.Click("MRO_rb");
+    const QStringList boxes = w.TakeBoxes();
+    ASSERT_EQ(boxes.size(), 2) << boxes.join(" | ").toStdString();
+    EXPECT_EQ(boxes[0], Text(10025));
+    EXPECT_TRUE(boxes[1].contains("klt-mro.bin")) << boxes[1].toStdString();
+    EXPECT_EQ(Entries(w), QStringList{"klt-mro.bin"});
+}
+
 class FirmwareFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -210,6 +223,14 @@ TEST_F(FirmwareFileTest, RefusedUploadLeavesTheWindowNotConnected) {
     EXPECT_TRUE(w.window->Commands()->ConnectButton->isEnabled());
     EXPECT_EQ(w.window->Bottom().MainProgressB->value(), 0);
     EXPECT_EQ(w.unit.Version(), 104) << "nothing was stored";
+
+    // Connected again, the page control and the choices take input.
+    w.unit.Faults().answerStatus = 0;
+    w.Connect();
+    for (QWidget* control : {static_cast<QWidget*>(w.window->MainPageC),
+                             static_cast<QWidget*>(w.window->MainTabSh->RPU_rb),
+                             static_cast<QWidget*>(w.window->MainTabSh->SoftUpdatesListBox)})
+        EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
 }
 
 // Connecting to 10_4 with klt-rpu_10_5.bin in "base": the question, Yes, the
@@ -259,6 +280,14 @@ TEST(FirmwareOffer, EachUploadResultEndsAsTheWorkflowSays) {
         EXPECT_TRUE(w.window->Commands()->OperModeCmB->isEnabled());
         EXPECT_EQ(w.window->Bottom().MainProgressB->value(), 0);
         EXPECT_FALSE(w.dialogs.HourglassOn());
+
+        // Connected again (the offer declined), the page takes input again.
+        w.unit.Faults().answerStatus = 0;
+        w.dialogs.QueueAnswer(MessageAnswer::No);
+        w.Connect();
+        EXPECT_TRUE(w.window->MainPageC->isEnabled());
+        EXPECT_TRUE(w.window->MainTabSh->RPU_rb->isEnabled());
+        EXPECT_TRUE(w.window->MainTabSh->SoftUpdatesListBox->isEnabled());
     }
 }
 

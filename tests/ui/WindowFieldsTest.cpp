@@ -1,4 +1,5 @@
 #include "ui/WindowFields.h"
+#include "files/FirmwareCatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,6 +43,17 @@ TEST(ProgramFolders, MissingFoldersAreCreatedAndExistingOnesKept) {
         EXPECT_TRUE(info.isWritable()) << folder;
     }
     EXPECT_EQ(QFileInfo(base.filePath("conf/mine.cfg")).size(), 3);
+}
+
+TEST(ProgramFolders, AFirmwareFolderInAnotherCaseIsTheFirmwareFolder) {
+    QTemporaryDir program;
+    const QDir base(program.path());
+    ASSERT_TRUE(base.mkdir("BASE"));
+
+    CreateProgramFolders(program.path());
+
+    EXPECT_FALSE(QFileInfo::exists(base.filePath("base")));
+    EXPECT_EQ(FirmwareFolder(program.path()), base.filePath("BASE"));
 }
 
 TEST(ProgramFolders, AFolderThatCannotBeMadeIsSkippedQuietly) {
