@@ -4,6 +4,8 @@
 // block transfers, 1.05 for an upload) and the longest gap between two turns of
 // the window's event loop meanwhile (goal: at most 20 ms). Refilling the working
 // image with a 256 KiB firmware image must take well under 50 ms.
+#include "BenchFirmwareFile.h"
+#include "files/FirmwareFile.h"
 #include "link/BlockTransfer.h"
 #include "link/CommandFrame.h"
 #include "link/FirmwareUpload.h"
@@ -182,6 +184,31 @@ void BM_UploadFirmware(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_UploadFirmware)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A 262,154-byte firmware file read off the window's thread and put into the
+// working image, as a click on the file list does: the longest event-loop gap
+// meanwhile, and the wall time.
+void BM_FirmwareFileIntoWorkingImage(benchmark::State& state) {
+    Bench bench;
+    WorkingImage image;
+    QListView view;
+    view.setUniformItemSizes(true);
+    view.setModel(&image);
+    const QString& path = BenchFirmwarePath();
+    bench.Measure(state, [&](Transport&, LinkHost&) {
+        FirmwareRead read = ReadFirmwareFile(path, FirmwareFamily::Receiver);
+        // The window's side of the click, timed with it.
+        QMetaObject::invokeMethod(
+            &image,
+            [&] { image.Refill(std::vector<quint32>(read.image.begin(), read.image.end())); },
+            Qt::BlockingQueuedConnection);
+        return read.result;
+    });
+}
+BENCHMARK(BM_FirmwareFileIntoWorkingImage)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 // The working image refilled with a 256 KiB firmware image while TempListB2
 // views it, as a firmware file read leaves it.

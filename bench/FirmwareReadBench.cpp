@@ -1,6 +1,7 @@
 // Reading a firmware file of 262,154 bytes (10 + 64 x 4096) into the upload image,
 // beside a plain read of the same file into a byte vector. Goal: at most twice the
 // plain read.
+#include "BenchFirmwareFile.h"
 #include "files/FirmwareFile.h"
 
 #include <QFile>
@@ -11,12 +12,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace {
-
 constexpr qsizetype FirmwareBytes = 10 + 64 * 4096;
 
-// A synthetic image in a temporary folder, made once for every run.
-const QString& FirmwarePath() {
+const QString& BenchFirmwarePath() {
     static QTemporaryDir dir;
     static const QString path = [] {
         const QString p = dir.filePath(QStringLiteral("klt-rpu_10_5.bin"));
@@ -34,8 +32,10 @@ const QString& FirmwarePath() {
     return path;
 }
 
+namespace {
+
 void BM_PlainReadIntoByteVector(benchmark::State& state) {
-    const QString& path = FirmwarePath();
+    const QString& path = BenchFirmwarePath();
     for (auto _ : state) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -52,7 +52,7 @@ void BM_PlainReadIntoByteVector(benchmark::State& state) {
 BENCHMARK(BM_PlainReadIntoByteVector);
 
 void BM_ReadFirmwareFile(benchmark::State& state) {
-    const QString& path = FirmwarePath();
+    const QString& path = BenchFirmwarePath();
     for (auto _ : state) {
         tunbox::FirmwareRead read =
             tunbox::ReadFirmwareFile(path, tunbox::FirmwareFamily::Receiver);

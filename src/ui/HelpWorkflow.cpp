@@ -79,7 +79,9 @@ void HelpWorkflow::HelpClick() {
     const QString name = SettingsFile::ReadHelpFileName(code);
     // An empty name leaves the help folder itself, which the desktop opens as well.
     const QString path = HelpFolder() + QLatin1Char('/') + name;
-    if (!window_.UserDialogs().OpenUrl(QUrl::fromLocalFile(path)))
+    // The desktop's opener reports success once it starts, even for a file
+    // that is not there, so a missing document is found here.
+    if (!QFileInfo::exists(path) || !window_.UserDialogs().OpenUrl(QUrl::fromLocalFile(path)))
         window_.UserDialogs().ShowMessage(Msg(10001), FormatMessage(Msg(10067), {name}),
                                           MessageIcon::Error, MessageButtons::Ok);
 }

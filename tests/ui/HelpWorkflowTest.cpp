@@ -31,21 +31,24 @@ TEST_F(HelpWorkflowTest, HelpOpensTheDocumentOfTheStoredLanguage) {
         const char* name;
         const char* stored; // the language start-up recorded
         QByteArray settings;
-        bool opens;
+        bool present;       // the help folder and its documents are there
+        bool opens;         // what the desktop answers
         const char* opened; // file name in the help folder
         const char* box;    // nullptr: no box
     };
     const QByteArray both = "[Help]\nRU=guide-ru.html\nEN=guide-en.html\n";
     const Case cases[] = {
-        {"Russian", "RU", both, true, "guide-ru.html", nullptr},
-        {"English", "EN", both, true, "guide-en.html", nullptr},
-        {"nothing stored is Russian", "", both, true, "guide-ru.html", nullptr},
-        {"the desktop cannot open it", "RU", both, false, "guide-ru.html",
+        {"Russian", "RU", both, true, true, "guide-ru.html", nullptr},
+        {"English", "EN", both, true, true, "guide-en.html", nullptr},
+        {"nothing stored is Russian", "", both, true, true, "guide-ru.html", nullptr},
+        {"the desktop cannot open it", "RU", both, true, false, "guide-ru.html",
          "Ошибка открытия файла помощи guide-ru.html"},
-        {"no key: the help folder", "EN", "[Help]\nRU=guide-ru.html\n", true, "", nullptr},
-        {"no key and no folder", "EN", "[Help]\nRU=guide-ru.html\n", false, "",
+        {"the document is missing", "RU", both, false, true, "guide-ru.html",
+         "Ошибка открытия файла помощи guide-ru.html"},
+        {"no key: the help folder", "EN", "[Help]\nRU=guide-ru.html\n", true, true, "", nullptr},
+        {"no key and no folder", "EN", "[Help]\nRU=guide-ru.html\n", false, true, "",
          "Ошибка открытия файла помощи "},
-        {"no settings file", "RU", QByteArray(), true, "", nullptr},
+        {"no settings file", "RU", QByteArray(), true, true, "", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -55,14 +58,25 @@ TEST_F(HelpWorkflowTest, HelpOpensTheDocumentOfTheStoredLanguage) {
         QFile::remove(program.paths.SettingsFile());
         if (!c.settings.isEmpty())
             program.WriteSettings(c.settings);
+        QDir(HelpPath(QString())).removeRecursively();
+        if (c.present) {
+            ASSERT_TRUE(QDir().mkpath(HelpPath(QString())));
+            for (const char* document : {"guide-ru.html", "guide-en.html"}) {
+                QFile file(HelpPath(QString::fromLatin1(document)));
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            }
+        }
         SetDefaultLocaleReg(program.paths.executable, QString::fromLatin1(c.stored));
         dialogs.SetOpenUrlResult(c.opens);
 
         w.Click("Help");
-        ASSERT_EQ(dialogs.OpenedUrls().size(), urlsBefore + 1);
-        const QUrl url = dialogs.OpenedUrls().back();
-        EXPECT_TRUE(url.isLocalFile());
-        EXPECT_EQ(url.toLocalFile(), HelpPath(QString::fromLatin1(c.opened)));
+        // A document that is not there is not handed to the desktop.
+        ASSERT_EQ(dialogs.OpenedUrls().size(), urlsBefore + (c.present ? 1 : 0));
+        if (c.present) {
+            const QUrl url = dialogs.OpenedUrls().back();
+            EXPECT_TRUE(url.isLocalFile());
+            EXPECT_EQ(url.toLocalFile(), HelpPath(QString::fromLatin1(c.opened)));
+        }
         if (!c.box) {
             EXPECT_EQ(dialogs.Messages().size(), boxesBefore);
             continue;
