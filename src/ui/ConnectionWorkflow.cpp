@@ -81,8 +81,9 @@ void ConnectionWorkflow::ConnectButtonClick() {
 
     const bool opened = window_.Exchanges().Run(
         [](Transport& transport, LinkHost&) { return transport.OpenUnit(); });
-    // The one unit was found but its pipes would not open: the system's reason,
-    // in its own words; the exchanges that follow report their failures.
+    // The transport could not look for units (USB could not start) or the one
+    // unit found would not open: the system's reason, in its own words, before
+    // the usual warning.
     const std::string openError = window_.Unit().OpenErrorText();
     if (!openError.empty())
         window_.UserDialogs().ShowMessage(QStringLiteral("Error"),

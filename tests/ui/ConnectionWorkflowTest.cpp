@@ -116,6 +116,20 @@ TEST(ConnectionWorkflow, NoUnitOrTwoUnitsWarnAndStayNotConnected) {
     }
 }
 
+TEST(ConnectionWorkflow, NoUnitFoundForAReasonShowsTheReasonThenTheWarning) {
+    SimulatedWindow w;
+    w.unit.Faults().unitCount = 0;
+    w.transport.openError = "USB could not be started";
+    w.Click("ConnectButton");
+    EXPECT_EQ(StateOf(w), NotConnected);
+    ASSERT_EQ(w.dialogs.Messages().size(), 2u);
+    EXPECT_EQ(w.dialogs.Messages()[0].caption, "Error");
+    EXPECT_EQ(w.dialogs.Messages()[0].text, "USB could not be started");
+    EXPECT_EQ(w.dialogs.Messages()[1].caption, Text(10009));
+    EXPECT_EQ(w.dialogs.Messages()[1].text, Text(10008));
+    EXPECT_EQ(w.window->StatusText(), Text(10008));
+}
+
 TEST(ConnectionWorkflow, PipesThatCannotBeOpenedShowTheSystemsReasonTitledError) {
     SimulatedWindow w;
     w.transport.openError = "Permission denied";

@@ -6,6 +6,9 @@
 #include "ui/PageControl.h"
 #include "ui/settings/SettingsPages.h"
 
+#include <QListWidget>
+#include <QRadioButton>
+
 #include <gtest/gtest.h>
 
 namespace tunbox {
@@ -83,6 +86,27 @@ TEST(OperatingMode, SwitchingBetweenRpuAndRtrChangesTheSettingsTab) {
     EXPECT_EQ(TabsOf(w), (Tabs{true, false, true}));
     w.ChoosePage(w.window->ReleSettingsTabRPU);
     EXPECT_EQ(w.window->StatusText(), Text(10064));
+}
+
+// A receiver that gets partner-brand firmware (version 45) is identified anew
+// and the mode button the receiver had checked is unchecked with the others.
+TEST(OperatingMode, APartnerBrandUnitUnchecksTheButtonThatWasChecked) {
+    SimulatedWindow w;
+    w.PutFirmwareFile("klt-rpu_4_5.bin", 45);
+    w.Connect();
+    MainPage* main = w.window->MainTabSh;
+    ASSERT_TRUE(main->RPU_rb->isChecked());
+    QListWidget* list = main->SoftUpdatesListBox;
+    ASSERT_EQ(list->count(), 1);
+    list->setCurrentRow(0);
+    emit list->itemClicked(list->item(0));
+    w.Click("WriteSWButton");
+    ASSERT_EQ(w.unit.Version(), 45);
+
+    EXPECT_EQ(main->CurrentSoftVerLabel2->text(), "4_5");
+    for (QRadioButton* button : {main->RPU_rb, main->RTR_rb, main->MRO_rb})
+        EXPECT_FALSE(button->isChecked()) << button->objectName().toStdString();
+    EXPECT_EQ(TabsOf(w), (Tabs{false, false, false}));
 }
 
 } // namespace
