@@ -134,6 +134,9 @@ struct BusFault {
     std::function<void(ScriptedUsbDevice&)> inject;
     std::function<int(BusFaults&)> exchange;
     int result;
+    // The firmware the unit runs afterwards: a verdict lost on the way leaves
+    // a unit that did take the upload.
+    std::uint8_t versionAfter = 104;
     friend void PrintTo(const BusFault& fault, std::ostream* out) { *out << fault.what; }
 };
 
@@ -151,6 +154,12 @@ class BusFaults : public LibusbTransportTest, public ::testing::WithParamInterfa
         return static_cast<int>(WriteBlocks(*transport, host, 1, 7, Pattern(256, 1)));
     }
     int IdentifyUnit() { return Identify(); }
+    // 10 + 64 x 5 bytes: OUT transfers 1..8 the opening bytes, 9..13 the
+    // packets, 14 and 15 the last two bytes.
+    int Upload() {
+        const auto image = SyntheticImage(5, 105);
+        return static_cast<int>(UploadFirmware(*transport, host, image, image.size()));
+    }
 };
 
 TEST_P(BusFaults, FailTheExchangeAndLeaveACleanStart) {
@@ -166,7 +175,7 @@ TEST_P(BusFaults, FailTheExchangeAndLeaveACleanStart) {
     device.Unit().Faults() = {};
     EXPECT_TRUE(CloseLink(*transport));
     EXPECT_EQ(Identify(), 0);
-    EXPECT_EQ(identity.DeviceVersion, 104);
+    EXPECT_EQ(identity.DeviceVersion, GetParam().versionAfter);
     EXPECT_EQ(device.BytesWaiting(), 0u);
     EXPECT_EQ(ReadSettings(), 0);
 }
@@ -205,6 +214,18 @@ INSTANTIATE_TEST_SUITE_P(
         BusFault{"stream with a bad CRC",
                  [](ScriptedUsbDevice& d) { d.Unit().Faults().changedStreamByte = 3; },
                  &BusFaults::ReadSettings, 4},
+        BusFault{"stalled OUT in an upload's packets",
+                 [](ScriptedUsbDevice& d) { d.StallAtTransfer(OutEndpoint, 10); },
+                 &BusFaults::Upload, 1},
+        BusFault{"stalled IN at an upload's verdict",
+                 [](ScriptedUsbDevice& d) { d.StallAtTransfer(InEndpoint, 1); }, &BusFaults::Upload,
+                 3, 105},
+        BusFault{
+            "verdict later than the long bound",
+            [](ScriptedUsbDevice& d) { d.DelayNextAnswer(LibusbTransport::VerdictTimeoutMs + 1); },
+            &BusFaults::Upload, 3, 105},
+        BusFault{"upload refused", [](ScriptedUsbDevice& d) { d.Unit().Faults().answerStatus = 1; },
+                 &BusFaults::Upload, 2},
         // Not faults: what USB may do on a good exchange.
         BusFault{"answer in two pieces", [](ScriptedUsbDevice& d) { d.CutNextPacket(5, true); },
                  &BusFaults::IdentifyUnit, 0},
