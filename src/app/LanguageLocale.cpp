@@ -65,11 +65,18 @@ QString NativeLanguageText(const QString& extension) {
     const std::optional<QLocale> locale = LocaleForExtension(extension);
     if (!locale)
         return extension;
-    QString language = locale->nativeLanguageName();
+    // A two-letter extension names a language in no particular country: its
+    // name as the world speaks it where the locale data has one ("English",
+    // not "American English"), and no country.
+    const bool anyCountry = extension.size() == 2;
+    const QLocale world(locale->language(), QLocale::World);
+    QString language = anyCountry && world.territory() == QLocale::World
+                           ? world.nativeLanguageName()
+                           : locale->nativeLanguageName();
     if (!language.isEmpty())
         language = locale->toUpper(language.left(1)) + language.mid(1);
     const QString country = locale->nativeTerritoryName();
-    if (country.isEmpty())
+    if (anyCountry || country.isEmpty())
         return language;
     return QStringLiteral("%1 (%2)").arg(language, country);
 }

@@ -23,8 +23,9 @@ std::optional<QLocale> LocaleForExtension(const QString& extension);
 QStringList ExtensionsOfLocale(const QLocale& locale);
 
 // What the language dialog shows for a language extension: the native name of the
-// language of its locale, then " (" the native name of its country ")", e.g.
-// "Русский (Россия)". The extension itself when it names no known language.
+// language of its locale, then, for a language in a country (three letters),
+// " (" the native name of its country ")": "Русский" for RU, "Русский (Россия)"
+// for RUS. The extension itself when it names no known language.
 QString NativeLanguageText(const QString& extension);
 
 } // namespace tunbox

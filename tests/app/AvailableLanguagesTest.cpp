@@ -26,9 +26,11 @@ TEST(LanguageLocale, ExtensionsAndNativeTextOfALocale) {
         EXPECT_EQ(ExtensionsOfLocale(QLocale(QString::fromLatin1(c.locale))), c.extensions)
             << c.locale;
 
-    EXPECT_EQ(NativeLanguageText(QStringLiteral("RU")), QStringLiteral("Русский (Россия)"));
+    EXPECT_EQ(NativeLanguageText(QStringLiteral("RU")), QStringLiteral("Русский"));
+    EXPECT_EQ(NativeLanguageText(QStringLiteral("RUS")), QStringLiteral("Русский (Россия)"));
     EXPECT_EQ(NativeLanguageText(QStringLiteral("DEU")), QStringLiteral("Deutsch (Deutschland)"));
-    EXPECT_EQ(NativeLanguageText(QStringLiteral("EN")),
+    EXPECT_EQ(NativeLanguageText(QStringLiteral("EN")), QStringLiteral("English"));
+    EXPECT_EQ(NativeLanguageText(QStringLiteral("ENU")),
               QStringLiteral("American English (United States)"));
     EXPECT_EQ(NativeLanguageText(QStringLiteral("XX")), QStringLiteral("XX"));
 }
@@ -88,12 +90,11 @@ TEST_F(AvailableLanguagesTest, TheDialogListsTheOwnLanguageAndEveryModuleSorted)
     // A module for the own language would never be used: it is not offered.
     Install("RU");
     const LanguageChoice choice = LanguageChoices(QStringLiteral("RU"));
-    EXPECT_EQ(Texts(choice), (QStringList{QStringLiteral("American English (United States)"),
-                                          QStringLiteral("Deutsch (Deutschland)"),
-                                          QStringLiteral("Русский (Россия)")}));
+    EXPECT_EQ(Texts(choice), (QStringList{QStringLiteral("Deutsch (Deutschland)"),
+                                          QStringLiteral("English"), QStringLiteral("Русский")}));
     ASSERT_EQ(choice.items.size(), 3u);
-    EXPECT_EQ(choice.items[0].extension, QStringLiteral("EN"));
-    EXPECT_EQ(choice.items[1].extension, QStringLiteral("DEU"));
+    EXPECT_EQ(choice.items[0].extension, QStringLiteral("DEU"));
+    EXPECT_EQ(choice.items[1].extension, QStringLiteral("EN"));
     EXPECT_EQ(choice.items[2].extension, QString());
 }
 
@@ -103,7 +104,7 @@ TEST_F(AvailableLanguagesTest, TheActiveLanguageIsPreselectedElseTheOwnOne) {
     EXPECT_EQ(LanguageChoices(QStringLiteral("RU")).selected, 2) << "own texts active";
 
     ASSERT_TRUE(SetNewResourceFile(QStringLiteral("DEU"), {}, QStringLiteral("RU")));
-    EXPECT_EQ(LanguageChoices(QStringLiteral("RU")).selected, 1);
+    EXPECT_EQ(LanguageChoices(QStringLiteral("RU")).selected, 0);
 
     // The active module is no longer there to be listed.
     ASSERT_TRUE(QFile::remove(paths_.WithExtension(QStringLiteral("DEU"))));

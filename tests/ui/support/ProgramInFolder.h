@@ -31,7 +31,7 @@ class ProgramInFolder {
 };
 
 // The text that marks a line of the language dialog.
-inline constexpr char16_t RussianLine[] = u"Русский (Россия)";
-inline constexpr char16_t EnglishLine[] = u"American English (United States)";
+inline constexpr char16_t RussianLine[] = u"Русский";
+inline constexpr char16_t EnglishLine[] = u"English";
 
 } // namespace tunbox
