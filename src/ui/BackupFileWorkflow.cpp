@@ -40,11 +40,13 @@ BackupMode ChosenMode(const BackupPage& page) {
     }
 }
 
+// Values from the unit are bytes; values from a backup file were read as signed
+// numbers, so they are written as such and a copy keeps "-1" as "-1".
 QStringList LinesOf(const std::vector<quint32>& values) {
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(values.size()));
     for (const quint32 value : values)
-        lines.append(QString::number(value));
+        lines.append(QString::number(static_cast<qint32>(value)));
     return lines;
 }
 

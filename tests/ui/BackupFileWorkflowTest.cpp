@@ -395,7 +395,8 @@ TEST_F(BackupFileTest, FailedLoadKeepsTheImageReadFromTheUnit) {
 TEST_F(BackupFileTest, DemoLoadsABackupAndSavesItUnderAnotherName) {
     EnterDemo();
     ASSERT_TRUE(Commands()->LoadButton->isEnabled());
-    const QByteArray content = NumberText(Pattern(1792, 5));
+    // A value no unit holds is copied as the file has it.
+    const QByteArray content = "-1\r\n" + NumberText(Pattern(1791, 5));
     const QString source = files.Put("reg/klt_rtr_150_010126_object_A-7_conf_5.rrg", content);
     Click("LoadButton", source);
     EXPECT_TRUE(Commands()->SaveButton->isEnabled());
