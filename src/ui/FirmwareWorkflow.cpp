@@ -153,28 +153,13 @@ void FirmwareWorkflow::WriteSWButtonClick() {
 }
 
 void FirmwareWorkflow::WriteFirmwareFile() {
-    const std::vector<quint32> image = window_.Image().Values();
-    const std::size_t size = window_.Fields().FirmwareSize;
     window_.UserDialogs().SetHourglass(true);
-    const UploadResult result = window_.Exchanges().Run([&](Transport& transport, LinkHost& host) {
-        return UploadFirmware(transport, host, image, size);
-    });
-    window_.UserDialogs().SetHourglass(false);
-    if (result == UploadResult::Ok) {
-        ReportNotice(window_, 10023);
-        window_.MainPageC->setEnabled(true);
-        window_.SetProgress(0);
-        // The unit runs the new firmware now: identify it anew.
-        window_.Work().connection.DisconnectButtonClick();
-        window_.Work().connection.ConnectButtonClick();
+    if (!UploadWorkingImage())
         return;
-    }
-    window_.SetProgress(0);
-    ReportError(window_, UploadFailureMessage(result));
-    // What the upload disabled comes back, so the next Connect finds the page
-    // control usable.
-    SetChoiceEnabled(true);
-    window_.Work().connection.ResetToDisconnected();
+    window_.MainPageC->setEnabled(true);
+    // The unit runs the new firmware now: identify it anew.
+    window_.Work().connection.DisconnectButtonClick();
+    window_.Work().connection.ConnectButtonClick();
 }
 
 bool FirmwareWorkflow::UpdateOffered() {
@@ -195,23 +180,30 @@ bool FirmwareWorkflow::UpdateOffered() {
     }
 
     page->SoftUpdateGrB->show();
+    if (!UploadWorkingImage())
+        return false;
+    window_.Work().connection.DisconnectButtonClick();
+    window_.Work().connection.ConnectButtonClick();
+    window_.MainPageC->setEnabled(true);
+    return true;
+}
+
+bool FirmwareWorkflow::UploadWorkingImage() {
     const std::vector<quint32> image = window_.Image().Values();
     const std::size_t size = window_.Fields().FirmwareSize;
     const UploadResult result = window_.Exchanges().Run([&](Transport& transport, LinkHost& host) {
         return UploadFirmware(transport, host, image, size);
     });
+    window_.UserDialogs().SetHourglass(false);
     if (result == UploadResult::Ok) {
         ReportNotice(window_, 10023);
         window_.SetProgress(0);
-        window_.Work().connection.DisconnectButtonClick();
-        window_.Work().connection.ConnectButtonClick();
-        window_.MainPageC->setEnabled(true);
-        window_.UserDialogs().SetHourglass(false);
         return true;
     }
-    window_.UserDialogs().SetHourglass(false);
     window_.SetProgress(0);
     ReportError(window_, UploadFailureMessage(result));
+    // What the upload disabled comes back, so the next Connect finds the page
+    // control usable.
     SetChoiceEnabled(true);
     window_.Work().connection.ResetToDisconnected();
     return false;

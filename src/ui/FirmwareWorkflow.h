@@ -17,8 +17,8 @@ class FirmwareWorkflow {
     // CatalogueMode) and disables WriteSWButton; true, with the candidate's
     // name in NewFirmwareFile, when the newest file is newer firmware of the
     // unit's kind. A candidate whose name gives no version is reported when
-    // report is set: only the scan whose answer is used tells the user, so one
-    // page entry does not show the same box once per scan.
+    // report is set, so a page entry that scans more than once shows the box
+    // once.
     bool ScanFirmwareFolder(bool report = true);
     // Checks one firmware file, shows its details and makes its bytes the
     // working image; false after reporting why not (the image is untouched).
@@ -36,6 +36,10 @@ class FirmwareWorkflow {
     bool UpdateOffered();
 
   private:
+    // Sends the working image to the unit and ends the hourglass. Ok: the
+    // success box and true. Otherwise the failure's box and the window not
+    // connected, with the choices usable again for the next Connect.
+    bool UploadWorkingImage();
     // Enables or disables the list, the mode group and its buttons, and the
     // page control, which a file read or an upload must not be disturbed by.
     void SetChoiceEnabled(bool enabled);

@@ -50,7 +50,8 @@ void OperatingModeWorkflow::DevOperModeGrB_rbClick() {
         ShowTabs(false, false, false);
         ShowNoticeBox(window_, Msg(10025));
     }
-    // Only the list matters here, not whether it offers an update.
+    // The list follows the mode; whether it offers an update is asked by the
+    // page entry alone.
     window_.Work().firmware.ScanFirmwareFolder(/*report=*/!quietScans_);
 }
 
